@@ -1,0 +1,36 @@
+# The two commands of the README, and the steps they are made of.
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build build-native build-win32 test test-native test-win32 demo clean
+
+all: build
+
+deps:
+	@if [ "$$(id -u)" -eq 0 ]; then bash scripts/install-deps.sh; else sudo bash scripts/install-deps.sh; fi
+
+build-native:
+	cmake --preset native >/dev/null
+	cmake --build --preset native -j $(JOBS)
+
+build-win32:
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32 -j $(JOBS)
+
+build: build-native build-win32
+
+test-native: build-native
+	ctest --preset native -j $(JOBS)
+
+test-win32: build-win32
+	ctest --preset win32 -j $(JOBS)
+
+test: deps
+	$(MAKE) test-native
+	$(MAKE) test-win32
+
+demo: deps
+	@echo "make demo: the demo medium is not built yet; 'make test' builds both programs and runs every suite."
+
+clean:
+	rm -rf build

@@ -1,0 +1,22 @@
+// Byte-string helpers in code page 932 that the setup program's parts share.
+#pragma once
+
+#include <string>
+
+namespace common {
+
+// Removes leading and trailing bytes whose code is 32 or less (blanks and
+// control characters). The bytes of double-byte characters are all above 32,
+// so a trail byte is never cut.
+std::string TrimBlanksAndControls(const std::string& text);
+
+// Index of the last byte of text that is one of delimiters and not the trail
+// byte of a double-byte character; std::string::npos when there is none.
+// Only single-byte delimiters below 0x80 are meaningful.
+std::string::size_type LastDelimiter(const std::string& text, const char* delimiters);
+
+// True when the byte at index is a backslash that separates path parts,
+// that is, not the second byte of a double-byte character.
+bool IsPathDelimiterAt(const std::string& text, std::string::size_type index);
+
+}  // namespace common

@@ -1,0 +1,74 @@
+// An in-memory file system with Windows semantics: drive letters that exist
+// or not, case-insensitive code page 932 names, files and folders with
+// attributes, copies that refuse a read-only target and carry the source's
+// attributes over, folders that refuse writing, a current directory for
+// relative names, and the running program's own path.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace platform {
+
+class FakeFileSystem final : public FileSystem {
+ public:
+  FakeFileSystem();
+
+  DWORD GetFileAttributesA(LPCSTR path) override;
+  BOOL SetFileAttributesA(LPCSTR path, DWORD attributes) override;
+  BOOL CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES security) override;
+  BOOL RemoveDirectoryA(LPCSTR path) override;
+  BOOL DeleteFileA(LPCSTR path) override;
+  BOOL CopyFileA(LPCSTR existing, LPCSTR target, BOOL failIfExists) override;
+  HANDLE FindFirstFileA(LPCSTR path, LPWIN32_FIND_DATAA data) override;
+  BOOL FindClose(HANDLE find) override;
+  DWORD GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size) override;
+  DWORD GetLastError() override { return lastError_; }
+
+  // Test set-up and inspection. Paths are full Windows paths.
+  void AddDrive(char letter);
+  void AddFolder(const std::string& path);  // with every missing parent
+  void AddFile(const std::string& path, const std::string& content, DWORD attributes = FILE_ATTRIBUTE_ARCHIVE);
+  void DenyWrite(const std::string& folder);  // nothing can be created or changed inside it
+  void SetCurrentDirectory(const std::string& path) { currentDirectory_ = path; }
+  void SetModulePath(const std::string& path) { modulePath_ = path; }
+  bool FileExists(const std::string& path) const;
+  std::optional<std::string> FileContent(const std::string& path) const;
+  // Every entry, as "path" for folders and "path=content" for files, for
+  // comparing before and after.
+  std::vector<std::string> Dump() const;
+
+ private:
+  struct Node {
+    std::string path;  // as created
+    bool folder = false;
+    DWORD attributes = 0;
+    bool denyWrite = false;
+    std::string content;
+  };
+
+  // The folded full path, or nullopt for a name that cannot be resolved.
+  std::optional<std::string> FullPath(const std::string& path) const;
+  static std::string Fold(const std::string& fullPath);
+  Node* Find(const std::string& path, bool* trailingSeparator = nullptr);
+  Node* ParentOf(const std::string& fullPath);
+  bool DriveExists(const std::string& fullPath) const;
+  BOOL Fail(DWORD error) {
+    lastError_ = error;
+    return FALSE;
+  }
+
+  std::set<char> drives_;
+  std::map<std::string, Node> nodes_;  // by folded full path
+  std::string currentDirectory_ = "C:\\";
+  std::string modulePath_ = "C:\\setup\\Setup.exe";
+  DWORD lastError_ = 0;
+  int openFinds_ = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Installs everything the build and the tests need. Run as root; safe to run
+# again, and quick when everything is already there.
+set -euo pipefail
+
+packages=(
+  cmake make g++ googletest libgtest-dev libgmock-dev
+  g++-mingw-w64-i686 binutils-mingw-w64-i686
+  wine wine32:i386 wine64
+  xvfb x11-utils imagemagick xdotool
+  fonts-ipafont-gothic fonts-wine
+  liblnk-utils
+  locales
+)
+
+missing=()
+have_i386=0
+dpkg --print-foreign-architectures | grep -qx i386 && have_i386=1
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ "${#missing[@]}" -gt 0 ] || [ "$have_i386" -eq 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "install-deps: missing packages (${missing[*]}); run as root" >&2
+    exit 1
+  fi
+  if [ "$have_i386" -eq 0 ]; then
+    dpkg --add-architecture i386
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The MinGW C++ compiler must use the POSIX thread model: GoogleTest needs
+# std::mutex and friends, which the win32 model of this MinGW lacks.
+for tool in i686-w64-mingw32-g++ i686-w64-mingw32-gcc; do
+  if [ -e "/usr/bin/$tool-posix" ] && [ "$(readlink -f "/usr/bin/$tool")" != "$(readlink -f "/usr/bin/$tool-posix")" ]; then
+    if [ "$(id -u)" -eq 0 ]; then
+      update-alternatives --set "$tool" "/usr/bin/$tool-posix" >/dev/null
+    fi
+  fi
+done
+
+# Japanese arguments and file names under Wine need the ja_JP.UTF-8 locale.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+  if [ "$(id -u)" -eq 0 ]; then
+    sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
+    locale-gen >/dev/null
+  else
+    echo "install-deps: ja_JP.UTF-8 locale missing; run as root" >&2
+    exit 1
+  fi
+fi
+echo "install-deps: all present"

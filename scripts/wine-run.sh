@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# Runs one Windows program under Wine, the way every test in the win32 tree
+# runs: in a fresh copy of a project-local 32-bit template prefix (never the
+# user's ~/.wine), in the Japanese locale (ANSI code page 932), on a private
+# Xvfb display, with no window manager (Managed=N). The program's exit code
+# is passed back; the prefix copy, the display and the wineserver are gone
+# afterwards.
+#
+#   scripts/wine-run.sh PROGRAM.exe [ARGS...]
+#
+# Environment:
+#   TESSAL_WINE_DIR   where the template and the run prefixes live
+#                     (default: build/wine beside this script's checkout)
+#   TESSAL_KEEP_PREFIX=1  keep the run's prefix and print where it is
+#   TESSAL_ARTIFACTS  folder for screenshots; the program asks for one by
+#                     writing NAME.req there and waits for NAME.png
+#   TESSAL_TIMEOUT    seconds before the program is stopped (default 300)
+set -uo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+wine_dir=${TESSAL_WINE_DIR:-$here/../build/wine}
+mkdir -p "$wine_dir"
+wine_dir=$(cd "$wine_dir" && pwd)
+program=${1:?usage: wine-run.sh PROGRAM [ARGS...]}
+shift
+
+export WINEDEBUG=-all
+export WINEARCH=win32
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export LC_ALL=ja_JP.UTF-8
+unset WINESERVER WINELOADER
+
+# Japanese arguments and file names need the glibc locale itself, not only
+# Wine's code page: use the system's or generate one beside the prefixes.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+  if [ ! -d "$wine_dir/locale/ja_JP.UTF-8" ]; then
+    mkdir -p "$wine_dir/locale"
+    localedef -i ja_JP -f UTF-8 "$wine_dir/locale/ja_JP.UTF-8" 2>/dev/null || true
+  fi
+  export LOCPATH=$wine_dir/locale
+fi
+
+xvfb_pid=
+start_display() {
+  local fd_file
+  fd_file=$(mktemp "$wine_dir/display.XXXXXX")
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fd_file" 2>/dev/null &
+  xvfb_pid=$!
+  for _ in $(seq 1 100); do
+    [ -s "$fd_file" ] && break
+    sleep 0.05
+  done
+  export DISPLAY=:$(tr -d '\n' <"$fd_file")
+  rm -f "$fd_file"
+}
+stop_display() {
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=
+  fi
+}
+
+# The template prefix is made once per build tree; concurrent runs wait for it.
+make_template() {
+  local staging=$wine_dir/template.new
+  rm -rf "$staging" "$wine_dir/home.template"
+  mkdir -p "$wine_dir/home.template"
+  (
+    export HOME=$wine_dir/home.template WINEPREFIX=$staging
+    wineboot -i >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
+  )
+  [ -f "$staging/system.reg" ] || { echo "wine-run: could not make the template prefix" >&2; return 1; }
+  mv "$staging" "$wine_dir/template"
+}
+
+exec 9>"$wine_dir/template.lock"
+flock 9
+if [ ! -f "$wine_dir/template/system.reg" ]; then
+  start_display
+  make_template || { stop_display; exit 125; }
+  stop_display
+fi
+flock -u 9
+exec 9>&-
+
+run=$(mktemp -d "$wine_dir/run.XXXXXX")
+cp -a "$wine_dir/template/." "$run/"
+mkdir -p "$run/home"
+export WINEPREFIX=$run HOME=$run/home
+
+watcher_pid=
+cleanup() {
+  [ -n "$watcher_pid" ] && kill "$watcher_pid" 2>/dev/null
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+  stop_display
+  if [ "${TESSAL_KEEP_PREFIX:-0}" = 1 ]; then
+    echo "wine-run: prefix kept at $run" >&2
+  else
+    rm -rf "$run"
+  fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+start_display
+
+# Screenshots on request: a Windows program cannot reach the X server's
+# root window, so it asks for one through a file.
+if [ -n "${TESSAL_ARTIFACTS:-}" ]; then
+  mkdir -p "$TESSAL_ARTIFACTS"
+  (
+    while sleep 0.1; do
+      for req in "$TESSAL_ARTIFACTS"/*.req; do
+        [ -e "$req" ] || continue
+        name=${req%.req}
+        import -window root "$name.png.tmp" 2>/dev/null && mv "$name.png.tmp" "$name.png"
+        rm -f "$req"
+      done
+    done
+  ) &
+  watcher_pid=$!
+fi
+
+timeout --kill-after=5 "${TESSAL_TIMEOUT:-300}" wine "$program" "$@"
+rc=$?
+exit $rc

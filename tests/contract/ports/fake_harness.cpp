@@ -1,0 +1,49 @@
+#include "platform/fake/fake_file_system.h"
+#include "platform/fake/fake_registry.h"
+#include "tests/contract/ports/harness.h"
+
+namespace contract {
+
+namespace {
+
+class FakeFileSystemHarness final : public FileSystemHarness {
+ public:
+  FakeFileSystemHarness() {
+    files_.AddFolder(kScratch);
+    files_.SetModulePath("C:\\tests\\file_system_contract.exe");
+  }
+  platform::FileSystem& Port() override { return files_; }
+  std::string Scratch() override { return kScratch; }
+  void WriteFile(const std::string& path, const std::string& content) override { files_.AddFile(path, content); }
+  std::string ReadFile(const std::string& path) override { return files_.FileContent(path).value_or("<missing>"); }
+  bool CopyRefusesReadOnlyTarget() override { return true; }
+
+ private:
+  static constexpr const char* kScratch = "C:\\contract";
+  platform::FakeFileSystem files_;
+};
+
+class FakeRegistryHarness final : public RegistryHarness {
+ public:
+  platform::Registry& Port() override { return registry_; }
+  std::string ScratchKey() override { return "Software\\TessalContract\\Scratch"; }
+  void SetUnterminatedString(const std::string& keyPath, const std::string& name, const std::string& text) override {
+    registry_.SetRaw("HKEY_CURRENT_USER\\" + keyPath, name, REG_SZ, text);
+  }
+  void DenyWrite(HKEY root, const std::string& keyPath) override {
+    std::string rootName = root == HKEY_LOCAL_MACHINE  ? "HKEY_LOCAL_MACHINE"
+                           : root == HKEY_CLASSES_ROOT ? "HKEY_CLASSES_ROOT"
+                                                       : "HKEY_CURRENT_USER";
+    registry_.DenyWrite(rootName + "\\" + keyPath);
+  }
+
+ private:
+  platform::FakeRegistry registry_;
+};
+
+}  // namespace
+
+std::unique_ptr<FileSystemHarness> MakeFileSystemHarness() { return std::make_unique<FakeFileSystemHarness>(); }
+std::unique_ptr<RegistryHarness> MakeRegistryHarness() { return std::make_unique<FakeRegistryHarness>(); }
+
+}  // namespace contract

@@ -1,0 +1,138 @@
+#include <windows.h>
+// after windows.h, which it needs
+#include <sddl.h>
+
+#include <atomic>
+
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_registry.h"
+#include "tests/contract/ports/harness.h"
+
+namespace contract {
+
+namespace {
+
+std::atomic<int> counter{0};
+
+void RemoveTree(const std::string& path) {
+  WIN32_FIND_DATAA entry;
+  HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &entry);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = entry.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string child = path + "\\" + name;
+      ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveTree(child);
+      else
+        ::DeleteFileA(child.c_str());
+    } while (::FindNextFileA(find, &entry));
+    ::FindClose(find);
+  }
+  ::RemoveDirectoryA(path.c_str());
+}
+
+class Win32FileSystemHarness final : public FileSystemHarness {
+ public:
+  Win32FileSystemHarness()
+      : scratch_("C:\\contract_" + std::to_string(::GetCurrentProcessId()) + "_" + std::to_string(++counter)) {
+    ::CreateDirectoryA(scratch_.c_str(), nullptr);
+  }
+  ~Win32FileSystemHarness() override { RemoveTree(scratch_); }
+  platform::FileSystem& Port() override { return files_; }
+  std::string Scratch() override { return scratch_; }
+  void WriteFile(const std::string& path, const std::string& content) override {
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    ::CloseHandle(file);
+  }
+  std::string ReadFile(const std::string& path) override {
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string content;
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) content.append(buffer, got);
+    ::CloseHandle(file);
+    return content;
+  }
+  bool CopyRefusesReadOnlyTarget() override {
+    // Wine announces itself through an export of ntdll that Windows lacks.
+    bool underWine = ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    return !underWine;
+  }
+
+ private:
+  std::string scratch_;
+  platform::Win32FileSystem files_;
+};
+
+void DeleteKeyTree(HKEY root, const std::string& path) {
+  // Give the key back full rights for everyone first: a test may have taken them.
+  HKEY key = nullptr;
+  if (::RegOpenKeyExA(root, path.c_str(), 0, WRITE_DAC, &key) == ERROR_SUCCESS) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (::ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(A;;KA;;;WD)", SDDL_REVISION_1, &descriptor,
+                                                                nullptr)) {
+      ::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
+      ::LocalFree(descriptor);
+    }
+    ::RegCloseKey(key);
+  }
+  if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+    char name[512];
+    DWORD size = sizeof name;
+    while (::RegEnumKeyExA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
+      DeleteKeyTree(root, path + "\\" + name);
+      size = sizeof name;
+    }
+    ::RegCloseKey(key);
+  }
+  ::RegDeleteKeyA(root, path.c_str());
+}
+
+class Win32RegistryHarness final : public RegistryHarness {
+ public:
+  Win32RegistryHarness()
+      : scratch_("Software\\TessalContract\\Scratch" + std::to_string(::GetCurrentProcessId()) + "_" +
+                 std::to_string(++counter)) {}
+  ~Win32RegistryHarness() override { DeleteKeyTree(HKEY_CURRENT_USER, "Software\\TessalContract"); }
+  platform::Registry& Port() override { return registry_; }
+  std::string ScratchKey() override { return scratch_; }
+  void SetUnterminatedString(const std::string& keyPath, const std::string& name, const std::string& text) override {
+    std::wstring wideName(name.begin(), name.end());
+    std::wstring wideText(text.begin(), text.end());  // ASCII only
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                          nullptr) != ERROR_SUCCESS)
+      return;
+    ::RegSetValueExW(key, wideName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wideText.data()),
+                     static_cast<DWORD>(wideText.size() * sizeof(wchar_t)));
+    ::RegCloseKey(key);
+  }
+  void DenyWrite(HKEY root, const std::string& keyPath) override {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(root, keyPath.c_str(), 0, WRITE_DAC, &key) != ERROR_SUCCESS) return;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (::ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;KR;;;WD)", SDDL_REVISION_1, &descriptor,
+                                                                nullptr)) {
+      ::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
+      ::LocalFree(descriptor);
+    }
+    ::RegCloseKey(key);
+  }
+
+ private:
+  std::string scratch_;
+  platform::Win32Registry registry_;
+};
+
+}  // namespace
+
+std::unique_ptr<FileSystemHarness> MakeFileSystemHarness() { return std::make_unique<Win32FileSystemHarness>(); }
+std::unique_ptr<RegistryHarness> MakeRegistryHarness() { return std::make_unique<Win32RegistryHarness>(); }
+
+}  // namespace contract
