@@ -1,0 +1,31 @@
+#include <vector>
+
+#include "tests/e2e/driver/driver.h"
+
+namespace e2e {
+
+Started Start(const std::string& commandLine, const std::string& currentDirectory) {
+  std::vector<char> line(commandLine.begin(), commandLine.end());
+  line.push_back('\0');
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
+  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        currentDirectory.empty() ? nullptr : currentDirectory.c_str(), &startup, &info))
+    return {};
+  ::CloseHandle(info.hThread);
+  return {info.hProcess, info.dwProcessId};
+}
+
+long WaitForExit(const Started& started, DWORD timeoutMs) {
+  if (::WaitForSingleObject(started.process, timeoutMs) != WAIT_OBJECT_0) return -1;
+  DWORD code = 0;
+  ::GetExitCodeProcess(started.process, &code);
+  return static_cast<long>(code);
+}
+
+void Kill(const Started& started) {
+  if (started.process) ::TerminateProcess(started.process, 1);
+}
+
+}  // namespace e2e
