@@ -1,0 +1,151 @@
+#include "setup/engine/shell_integration.h"
+
+#include <cstring>
+#include <vector>
+
+namespace engine {
+
+namespace {
+
+constexpr const char* kShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+constexpr const char* kXmlOpenCommandKey = "xmlfile\\shell\\open\\command";
+constexpr const char* kXmlDdeKey = "xmlfile\\shell\\open\\ddeexec";
+constexpr const char* kUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessal";
+constexpr const char* kProductName = "Tessal";
+constexpr const char* kLinkName = "\\Tessal.lnk";
+constexpr const char* kProgramGroup = "\\Tessal";
+constexpr DWORD kPathBuffer = MAX_PATH;
+
+std::string LauncherPath(const std::string& installFolder) { return installFolder + "\\tessal.exe"; }
+
+// A path that still fits the shell's 260-byte buffers with its terminator.
+bool FitsPathBuffer(const std::string& path) { return path.size() + 1 <= kPathBuffer; }
+
+// Reads a shell folder into a 260-byte buffer; false when the read fails.
+bool ReadShellFolder(platform::Registry& registry, HKEY key, const char* valueName, std::string& folder) {
+  char buffer[kPathBuffer] = {};
+  DWORD size = sizeof buffer;
+  DWORD type = REG_SZ;
+  if (registry.RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
+      ERROR_SUCCESS)
+    return false;
+  // The value's type is not checked: data that fills the buffer without a
+  // terminator ends at the buffer's end.
+  folder.assign(buffer, strnlen(buffer, size < sizeof buffer ? size : sizeof buffer));
+  return true;
+}
+
+void WriteShortcut(platform::ShellLinks& links, const std::string& launcher, const std::string& linkPath,
+                   const std::string& installFolder) {
+  if (!FitsPathBuffer(linkPath)) return;  // no room for it: this shortcut is skipped
+  links.CoInitialize(nullptr);
+  CreateShellLink(links, launcher, linkPath, installFolder);  // a failed shortcut does not stop the next
+  links.CoUninitialize();
+}
+
+bool SetString(platform::Registry& registry, HKEY key, const char* name, const std::string& text) {
+  return registry.RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                                 static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+}
+
+HKEY CreateKey(platform::Registry& registry, HKEY root, const char* subKey) {
+  HKEY key = nullptr;
+  char emptyClass[] = "";
+  DWORD disposition = 0;
+  if (registry.RegCreateKeyExA(root, subKey, 0, emptyClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                               &disposition) != ERROR_SUCCESS)
+    return nullptr;
+  return key;
+}
+
+}  // namespace
+
+void CreateShortcuts(ShellPorts& ports, const std::string& installFolder, bool startMenu, bool desktop,
+                     bool sendTo) {
+  HKEY key = nullptr;
+  if (ports.registry.RegOpenKeyExA(HKEY_CURRENT_USER, kShellFoldersKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+  const std::string launcher = LauncherPath(installFolder);
+
+  const struct {
+    bool wanted;
+    const char* valueName;
+    bool programGroup;
+  } places[] = {{startMenu, "Programs", true}, {desktop, "Desktop", false}, {sendTo, "SendTo", false}};
+
+  for (const auto& place : places) {
+    if (!place.wanted) continue;
+    std::string folder;
+    if (!ReadShellFolder(ports.registry, key, place.valueName, folder)) break;  // and no later shortcut either
+    if (place.programGroup) {
+      folder += kProgramGroup;
+      if (!FitsPathBuffer(folder)) continue;
+      ports.files.CreateDirectoryA(folder.c_str(), nullptr);  // an existing group is simply reused
+    }
+    WriteShortcut(ports.links, launcher, folder + kLinkName, installFolder);
+  }
+  ports.registry.RegCloseKey(key);
+}
+
+HRESULT CreateShellLink(platform::ShellLinks& links, const std::string& target, const std::string& linkPath,
+                        const std::string& workingFolder) {
+  std::unique_ptr<platform::ShellLink> link;
+  HRESULT result = links.CoCreateShellLink(&link);
+  if (FAILED(result)) return result;
+  link->SetPath(target.c_str());  // S_FALSE for a target not there yet is fine
+  link->SetWorkingDirectory(workingFolder.c_str());
+  std::unique_ptr<platform::PersistFile> file;
+  result = link->QueryPersistFile(&file);
+  if (SUCCEEDED(result)) {
+    WCHAR widePath[kPathBuffer] = {};
+    if (links.MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, kPathBuffer) == 0) return E_FAIL;
+    result = file->Save(widePath, TRUE);
+  }
+  return result;
+}
+
+std::string XmlOpenCommand(const std::string& installFolder) {
+  return "\"" + LauncherPath(installFolder) + "\" \"%1\"";
+}
+
+void AssociateXmlFiles(platform::Registry& registry, const std::string& installFolder) {
+  const std::string command = XmlOpenCommand(installFolder);
+  HKEY key = CreateKey(registry, HKEY_CLASSES_ROOT, kXmlOpenCommandKey);
+  if (!key) return;
+  bool written = SetString(registry, key, nullptr, command);
+  registry.RegCloseKey(key);
+  if (!written) return;
+  // Without ddeexec the shell runs the command itself instead of opening a
+  // DDE conversation with a program that is not ours.
+  DeleteKeyTree(registry, HKEY_CLASSES_ROOT, kXmlDdeKey);
+}
+
+void DeleteKeyTree(platform::Registry& registry, HKEY root, const std::string& subKey) {
+  HKEY key = nullptr;
+  if (registry.RegOpenKeyExA(root, subKey.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
+  DWORD subKeys = 0;
+  DWORD longest = 0;
+  if (registry.RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subKeys, &longest, nullptr, nullptr, nullptr,
+                                nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
+    // The longest name is counted in characters; a double-byte name needs up
+    // to twice as many bytes.
+    std::vector<char> name(2 * static_cast<size_t>(longest) + 1);
+    for (DWORD index = subKeys; index-- > 0;) {
+      DWORD size = static_cast<DWORD>(name.size());
+      if (registry.RegEnumKeyExA(key, index, name.data(), &size, nullptr, nullptr, nullptr, nullptr) ==
+          ERROR_SUCCESS)
+        DeleteKeyTree(registry, root, subKey + "\\" + std::string(name.data(), size));
+    }
+  }
+  registry.RegCloseKey(key);
+  registry.RegDeleteKeyA(root, subKey.c_str());
+}
+
+void RegisterUninstall(platform::Registry& registry, const std::string& installFolder) {
+  const std::string uninstaller = installFolder + "\\Uninstall.exe";
+  HKEY key = CreateKey(registry, HKEY_LOCAL_MACHINE, kUninstallKey);
+  if (!key) return;
+  if (SetString(registry, key, "DisplayName", kProductName)) SetString(registry, key, "UninstallString", uninstaller);
+  registry.RegCloseKey(key);
+}
+
+}  // namespace engine
