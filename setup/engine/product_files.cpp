@@ -1,0 +1,48 @@
+#include "setup/engine/product_files.h"
+
+#include "common/exception.h"
+#include "common/paths.h"
+
+namespace engine {
+
+namespace {
+
+bool FileExists(platform::FileSystem& files, const std::string& path) {
+  DWORD attributes = files.GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+std::string SetupFolder(platform::FileSystem& files) {
+  char path[MAX_PATH] = {};
+  DWORD length = files.GetModuleFileNameA(nullptr, path, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) throw Exception("setup folder unavailable");
+  return common::ParentPart(std::string(path, length));
+}
+
+std::vector<CopyItem> CopyList(const std::string& setupFolder, const std::string& installFolder,
+                               const TJavaCheckResult& javaCheck) {
+  const std::string libraryFolder = javaCheck.Status == jcOK ? javaCheck.ExtFolder : installFolder;
+  const struct {
+    const char* name;
+    const std::string& folder;
+  } files[] = {
+      {"tessal.jar", installFolder}, {"tessal.exe", installFolder},    {"boot.ini", installFolder},
+      {"readme.txt", installFolder}, {"Uninstall.exe", installFolder}, {"jh.jar", libraryFolder},
+  };
+  std::vector<CopyItem> list;
+  for (const auto& file : files) list.push_back({setupFolder + file.name, file.folder + "\\" + file.name});
+  return list;
+}
+
+bool CopyProductFile(platform::FileSystem& files, const std::string& source, const std::string& destination) {
+  if (!FileExists(files, source)) return true;
+  // Read-only, hidden or system files are made replaceable first.
+  if (FileExists(files, destination)) files.SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_NORMAL);
+  if (!files.CopyFileA(source.c_str(), destination.c_str(), FALSE)) return false;
+  // The copy took over the source's attributes (read-only from a CD, say).
+  return files.SetFileAttributesA(destination.c_str(), FILE_ATTRIBUTE_NORMAL) != FALSE;
+}
+
+}  // namespace engine
