@@ -1,0 +1,211 @@
+// The real tessal.exe under Wine: installed in a folder with blanks and
+// Japanese in its name, started from another current directory, with a
+// recording stand-in as the Java runtime. What the stand-in recorded and
+// what each message box shows are compared byte for byte.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+
+#include "tests/e2e/driver/driver.h"
+#include "tests/e2e/launcher/standard_icon.h"
+#include "tests/support/bytes.h"
+#include "tests/unit/launcher/expected_texts.h"
+
+namespace {
+
+const std::string kInstall = "C:\\Program Files\\Tessal エディタ 表示";
+const std::string kLauncher = kInstall + "\\tessal.exe";
+const std::string kArchive = kInstall + "\\tessal.jar";
+const std::string kJavaRoot = "C:\\Java Runtime";
+const std::string kJavaHome = kJavaRoot + "\\jre 1.4";
+const std::string kJavaw = kJavaHome + "\\bin\\javaw.exe";
+const std::string kWorkFolder = "C:\\作業 フォルダ";
+const std::string kRecord = "C:\\stand_in_record.txt";
+const std::string kRuntimeKey = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
+
+std::string FromBuildTree(const std::string& linuxPath) {
+  std::string path = "Z:" + linuxPath;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+class LauncherE2E : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(e2e::MakeFolders(kInstall));
+    ASSERT_TRUE(e2e::MakeFolders(kJavaHome + "\\bin"));
+    ASSERT_TRUE(e2e::MakeFolders(kWorkFolder));
+    ASSERT_TRUE(::CopyFileA(FromBuildTree(TESSAL_EXE).c_str(), kLauncher.c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileA(FromBuildTree(TESSAL_STAND_IN_JAVA).c_str(), kJavaw.c_str(), FALSE));
+    ASSERT_TRUE(e2e::WriteFile(kArchive, "PK"));
+    RegisterRuntime("1.4", kJavaHome);
+    ::DeleteFileA(kRecord.c_str());
+    ::SetEnvironmentVariableA("TESSAL_STAND_IN_RECORD", kRecord.c_str());
+    ::SetEnvironmentVariableA("TESSAL_STAND_IN_WINDOW", nullptr);
+  }
+
+  void TearDown() override {
+    e2e::RemoveTree(kInstall);
+    e2e::RemoveTree(kJavaRoot);
+    e2e::RemoveTree(kWorkFolder);
+    e2e::DeleteRegTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\JavaSoft");
+    e2e::DeleteRegTree(HKEY_CLASSES_ROOT, ".jar");
+    e2e::DeleteRegTree(HKEY_CLASSES_ROOT, "TessalE2E.jarfile");
+    ::DeleteFileA(kRecord.c_str());
+  }
+
+  static void RegisterRuntime(const std::string& version, const std::string& home) {
+    ASSERT_TRUE(e2e::SetRegString(HKEY_LOCAL_MACHINE, kRuntimeKey, "CurrentVersion", version));
+    ASSERT_TRUE(e2e::SetRegString(HKEY_LOCAL_MACHINE, kRuntimeKey + "\\" + version, "JavaHome", home));
+  }
+
+  // Starts the launcher from the work folder; arguments as a shell writes them.
+  e2e::Started StartLauncher(const std::string& arguments) {
+    e2e::Started started = e2e::Start(Quoted(kLauncher) + arguments, kWorkFolder);
+    EXPECT_TRUE(started.ok());
+    return started;
+  }
+
+  // What the stand-in recorded, once it has; "<nothing>" after the wait.
+  static std::string WaitForRecord(DWORD timeoutMs = 15000) {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
+      if (e2e::FileExists(kRecord)) return e2e::ReadFile(kRecord);
+      ::Sleep(100);
+    }
+    return "<nothing>";
+  }
+};
+
+struct StartCase {
+  const char* name;
+  const char* bootIni;  // nullptr: no boot.ini
+  std::string arguments;
+  std::string expectedTail;  // what follows the quoted archive path
+  std::string expectedOptions;
+};
+
+class LauncherStarts : public LauncherE2E, public ::testing::WithParamInterface<StartCase> {};
+
+TEST_P(LauncherStarts, TheRuntimeWithTheExactCommandLineInItsFolder) {
+  const StartCase& row = GetParam();
+  if (row.bootIni) {
+    ASSERT_TRUE(e2e::WriteFile(kInstall + "\\boot.ini", row.bootIni));
+  }
+  e2e::Started launcher = StartLauncher(row.arguments);
+  EXPECT_EQ(e2e::WaitForExit(launcher, 30000), 0);
+  ::CloseHandle(launcher.process);
+
+  std::string expected = Quoted(kJavaw) + " " + row.expectedOptions + " -jar " + Quoted(kArchive) + " " +
+                         row.expectedTail + "\n" + kInstall;
+  EXPECT_BYTES(WaitForRecord(), expected);
+  std::printf("recorded: %s\n", e2e::ReadFile(kRecord).c_str());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Launcher, LauncherStarts,
+    ::testing::Values(StartCase{"NoDocumentsNoBootIni", nullptr, "", "", ""},
+                      StartCase{"OneDocumentTwoQuotedOptions",
+                                "[BOOT]\r\nOption=\"-Xmx64m -Dtessal.dir=C:\\表示\"\r\n",
+                                " \"C:\\文書 フォルダ\\会議 資料.xml\"", "\"C:\\文書 フォルダ\\会議 資料.xml\"",
+                                "-Xmx64m -Dtessal.dir=C:\\表示"},
+                      StartCase{"ThreeDocuments", "[boot]\r\noption=-client\r\n",
+                                " \"C:\\a b\\ソフト.xml\" C:\\plain.xml \"D:\\表 示\\c.xml\"",
+                                "\"C:\\a b\\ソフト.xml\" \"C:\\plain.xml\" \"D:\\表 示\\c.xml\"", "-client"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LauncherE2E, AJarAssociationIsUsedWithoutTheRegistry) {
+  e2e::DeleteRegTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\JavaSoft");
+  const std::string associated = "C:\\Java Runtime\\Other Java\\javaw.exe";
+  ASSERT_TRUE(e2e::MakeFolders("C:\\Java Runtime\\Other Java"));
+  ASSERT_TRUE(::CopyFileA(kJavaw.c_str(), associated.c_str(), FALSE));
+  ASSERT_TRUE(e2e::SetRegString(HKEY_CLASSES_ROOT, ".jar", "", "TessalE2E.jarfile"));
+  ASSERT_TRUE(e2e::SetRegString(HKEY_CLASSES_ROOT, "TessalE2E.jarfile\\shell\\open\\command", "",
+                                Quoted(associated) + " -jar \"%1\" %*"));
+  e2e::Started launcher = StartLauncher(" C:\\x.xml");
+  EXPECT_EQ(e2e::WaitForExit(launcher, 30000), 0);
+  ::CloseHandle(launcher.process);
+  EXPECT_BYTES(WaitForRecord(), Quoted(associated) + "  -jar " + Quoted(kArchive) + " \"C:\\x.xml\"\n" + kInstall);
+  std::printf("recorded: %s\n", e2e::ReadFile(kRecord).c_str());
+  EXPECT_FALSE(e2e::RegKeyExists(HKEY_LOCAL_MACHINE, kRuntimeKey));
+}
+
+TEST_F(LauncherE2E, TheStandInCanShowTheApplicationWindow) {
+  ::SetEnvironmentVariableA("TESSAL_STAND_IN_WINDOW", "1");
+  e2e::Started launcher = StartLauncher("");
+  EXPECT_EQ(e2e::WaitForExit(launcher, 30000), 0);
+  ::CloseHandle(launcher.process);
+  HWND window = e2e::WaitForTopLevel("Tessal - stand-in");
+  ASSERT_NE(window, nullptr);
+  ::PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(e2e::WaitUntilGone(window));
+}
+
+struct FailureCase {
+  const char* name;
+  std::function<void()> arrange;
+  const char* message;
+};
+
+class LauncherFails : public LauncherE2E, public ::testing::WithParamInterface<FailureCase> {
+ protected:
+  // Which of the keys a runtime lookup reads exist.
+  static std::vector<bool> RuntimeKeys() {
+    std::vector<bool> present;
+    for (const std::string& key : {std::string("SOFTWARE\\JavaSoft"), kRuntimeKey, kRuntimeKey + "\\1.5"})
+      present.push_back(e2e::RegKeyExists(HKEY_LOCAL_MACHINE, key));
+    return present;
+  }
+};
+
+TEST_P(LauncherFails, WithOneMessageBoxAndStartsNothing) {
+  const FailureCase& row = GetParam();
+  row.arrange();
+  const std::vector<bool> keysBefore = RuntimeKeys();
+  e2e::Started launcher = StartLauncher(" \"C:\\a b.xml\"");
+
+  e2e::MessageBoxSeen box = e2e::WaitForMessageBox();
+  ASSERT_NE(box.window, nullptr) << "no message box";
+  EXPECT_BYTES(box.caption, expected::kProductName);
+  EXPECT_BYTES(box.text, row.message);
+  EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+  EXPECT_EQ(::GetWindow(box.window, GW_OWNER), nullptr);
+  EXPECT_EQ(launcher_e2e::StandardIconShown(box.window), "exclamation");
+  e2e::Screenshot(std::string("launcher_") + row.name);
+  EXPECT_TRUE(e2e::Answer(box, IDOK));
+
+  EXPECT_EQ(e2e::WaitForExit(launcher, 15000), 0);
+  ::CloseHandle(launcher.process);
+  EXPECT_FALSE(e2e::FileExists(kRecord)) << "something was started";
+  // A lookup in the registry leaves no runtime key behind.
+  EXPECT_EQ(RuntimeKeys(), keysBefore) << "a lookup leaves the registry as it was";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Launcher, LauncherFails,
+    ::testing::Values(
+        FailureCase{"ArchiveMissingEvenWithoutJava",
+                    [] {
+                      ::DeleteFileA(kArchive.c_str());
+                      e2e::DeleteRegTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\JavaSoft");
+                    },
+                    expected::kNoArchive},
+        FailureCase{"NoRuntime", [] { e2e::DeleteRegTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\JavaSoft"); },
+                    expected::kNoRuntime},
+        FailureCase{"NoJavaHome",
+                    [] { e2e::SetRegString(HKEY_LOCAL_MACHINE, kRuntimeKey, "CurrentVersion", "1.5"); },
+                    expected::kNoRuntimeHome},
+        FailureCase{"JavawMissing", [] { ::DeleteFileA(kJavaw.c_str()); }, expected::kNoJavaw},
+        // A folder of that name passes the presence test but cannot be started.
+        FailureCase{"NotStarted",
+                    [] {
+                      ::DeleteFileA(kJavaw.c_str());
+                      ::CreateDirectoryA(kJavaw.c_str(), nullptr);
+                    },
+                    expected::kStartFailed}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
