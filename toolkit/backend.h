@@ -1,0 +1,93 @@
+// What a window system gives the toolkit. The toolkit's classes keep the
+// logic (events, the close protocol, ownership); a backend makes and answers
+// the windows: real ones (win32/) or windows in memory (headless/).
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "toolkit/gui_types.h"
+
+namespace toolkit {
+
+class Application;
+class Control;
+class Form;
+class Timer;
+
+// A window of a form or a control.
+class WindowPeer {
+ public:
+  virtual ~WindowPeer() = default;
+  virtual HWND Handle() const = 0;
+  virtual std::string Text() const = 0;
+  virtual void SetText(const std::string& text) = 0;
+  virtual bool Enabled() const = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+  virtual bool Visible() const = 0;
+  virtual void SetVisible(bool visible) = 0;
+  // Check boxes only.
+  virtual bool Checked() const { return false; }
+  virtual void SetChecked(bool) {}
+};
+
+// The MDI client's window procedure as the workspace sees it.
+using ClientHandler = std::function<LResult(HWND, UINT, WParam, LParam)>;
+
+class FormPeer : public WindowPeer {
+ public:
+  virtual int ClientWidth() const = 0;
+  virtual int ClientHeight() const = 0;
+  // Frames: the MDI client window, and its subclassing. Returns the
+  // procedure that the handler replaces.
+  virtual HWND ClientHandle() const = 0;
+  virtual WindowProcedure SubclassClient(ClientHandler handler) = 0;
+  // Frees the form once the event being handled is over.
+  virtual void PostRelease() = 0;
+};
+
+class TimerPeer {
+ public:
+  virtual ~TimerPeer() = default;
+  // Starts (enabled) or stops the timer with the interval in milliseconds.
+  virtual void Update(bool enabled, unsigned interval) = 0;
+};
+
+class BitmapPeer {
+ public:
+  virtual ~BitmapPeer() = default;
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
+  // Copies the whole picture to (x, y) of the device context (SRCCOPY).
+  virtual void Draw(DeviceContext dc, int x, int y) const = 0;
+};
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+
+  // The form's window, hidden, with the description's styles; an MDI child
+  // is placed centred over the frame's workspace.
+  virtual std::unique_ptr<FormPeer> CreateFormWindow(Form& form, Form* frame) = 0;
+  virtual std::unique_ptr<WindowPeer> CreateControlWindow(Control& control, Form& parent) = 0;
+  virtual std::unique_ptr<TimerPeer> CreateTimer(Timer& timer, Form& parent) = 0;
+  // The picture of a file; a bare name is looked up in the current
+  // directory. nullptr when it cannot be loaded.
+  virtual std::unique_ptr<BitmapPeer> LoadBitmapFile(const std::string& fileName) = 0;
+
+  // Every message box of the program passes here. owner may be null.
+  virtual int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) = 0;
+  virtual LResult CallPreviousProcedure(WindowProcedure procedure, HWND window, UINT message, WParam wParam,
+                                        LParam lParam) = 0;
+
+  virtual void SetTitle(const std::string& title) = 0;
+  virtual HWND ApplicationHandle() const = 0;
+  // Dispatches messages until the application has been asked to terminate.
+  virtual void RunLoop(Application& application) = 0;
+  // Handles every pending message and returns.
+  virtual void ProcessMessages(Application& application) = 0;
+  virtual void PostQuit() = 0;
+};
+
+}  // namespace toolkit

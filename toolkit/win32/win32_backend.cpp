@@ -1,0 +1,128 @@
+#include "toolkit/win32/win32_backend.h"
+
+#include "toolkit/application.h"
+#include "toolkit/form.h"
+#include "toolkit/win32/win32_bitmap.h"
+#include "toolkit/win32/win32_control_window.h"
+#include "toolkit/win32/win32_form_window.h"
+
+namespace toolkit::win32 {
+
+namespace {
+
+constexpr char kApplicationClass[] = "TessalApplication";
+
+// The frame whose MDI client the message loop translates for: the last
+// frame made that still exists.
+HWND CurrentMdiClient() { return Win32FormWindow::LatestMdiClient(); }
+
+}  // namespace
+
+Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
+  WNDCLASSEXA form = {};
+  form.cbSize = sizeof form;
+  form.lpfnWndProc = &Win32Backend::WindowProc;
+  form.hInstance = instance_;
+  form.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  form.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+  form.lpszClassName = FormClassName();
+  RegisterClassExA(&form);  // a second backend in the same process finds it registered: fine
+
+  // The application's own top-level window: it carries the title and owns
+  // the messages that belong to no form. It is never shown.
+  WNDCLASSEXA application = form;
+  application.lpszClassName = kApplicationClass;
+  RegisterClassExA(&application);
+  applicationWindow_ = CreateWindowExA(0, kApplicationClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                       instance_, nullptr);
+}
+
+Win32Backend::~Win32Backend() {
+  if (applicationWindow_) DestroyWindow(applicationWindow_);
+}
+
+LRESULT CALLBACK Win32Backend::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    void* param = create->lpCreateParams;
+    // An MDI child gets its creation parameter wrapped in an MDICREATESTRUCT.
+    if (param && (create->dwExStyle & WS_EX_MDICHILD))
+      param = reinterpret_cast<void*>(reinterpret_cast<MDICREATESTRUCTA*>(param)->lParam);
+    if (param) static_cast<Win32FormWindow*>(param)->Attach(window);
+  }
+  auto* bound = reinterpret_cast<Win32FormWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (bound == nullptr) {
+    // Messages before WM_NCCREATE and after the form let go of its window.
+    if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_MDICHILD)
+      return DefMDIChildProcA(window, message, wParam, lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+  return bound->OnMessage(message, wParam, lParam);
+}
+
+std::unique_ptr<FormPeer> Win32Backend::CreateFormWindow(Form& form, Form* frame) {
+  return Win32FormWindow::Create(*this, form, frame);
+}
+
+std::unique_ptr<WindowPeer> Win32Backend::CreateControlWindow(Control& control, Form& parent) {
+  auto* window = Win32FormWindow::Of(parent);
+  return std::make_unique<Win32ControlWindow>(*this, control, *window);
+}
+
+std::unique_ptr<TimerPeer> Win32Backend::CreateTimer(Timer& timer, Form& parent) {
+  return std::make_unique<Win32TimerPeer>(timer, *Win32FormWindow::Of(parent));
+}
+
+std::unique_ptr<BitmapPeer> Win32Backend::LoadBitmapFile(const std::string& fileName) {
+  return Win32Bitmap::Load(fileName);
+}
+
+int Win32Backend::ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
+  return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+}
+
+LResult Win32Backend::CallPreviousProcedure(WindowProcedure procedure, HWND window, UINT message, WParam wParam,
+                                            LParam lParam) {
+  return CallWindowProcA(procedure, window, message, wParam, lParam);
+}
+
+void Win32Backend::SetTitle(const std::string& title) { SetWindowTextA(applicationWindow_, title.c_str()); }
+
+void Win32Backend::Dispatch(MSG& message) {
+  HWND client = CurrentMdiClient();
+  if (client && TranslateMDISysAccel(client, &message)) return;
+  if (client) {
+    HWND page = reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
+    if (page && IsDialogMessageA(page, &message)) return;
+  }
+  TranslateMessage(&message);
+  DispatchMessageA(&message);
+}
+
+void Win32Backend::RunLoop(Application& application) {
+  MSG message;
+  while (!application.Terminated()) {
+    BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got == 0 || got == -1) {
+      application.QuitReceived();
+      break;
+    }
+    Dispatch(message);
+  }
+}
+
+void Win32Backend::ProcessMessages(Application& application) {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      // Seen here, the quit still ends the event loop once control is back there.
+      application.QuitReceived();
+      break;
+    }
+    Dispatch(message);
+  }
+}
+
+void Win32Backend::PostQuit() { PostQuitMessage(0); }
+
+}  // namespace toolkit::win32
