@@ -6,6 +6,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <cstddef>
 #include <cstdint>
 
 using BYTE = std::uint8_t;
@@ -25,6 +26,10 @@ using LPDWORD = DWORD*;
 using LPVOID = void*;
 using LPCVOID = const void*;
 using ULONG_PTR = std::uintptr_t;
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+using SIZE_T = std::size_t;
 using REGSAM = DWORD;
 using HRESULT = LONG;
 

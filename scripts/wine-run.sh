@@ -117,7 +117,7 @@ if [ -n "${TESSAL_ARTIFACTS:-}" ]; then
       for req in "$TESSAL_ARTIFACTS"/*.req; do
         [ -e "$req" ] || continue
         name=${req%.req}
-        import -window root "$name.png.tmp" 2>/dev/null && mv "$name.png.tmp" "$name.png"
+        import -window root "png:$name.png.tmp" 2>/dev/null && mv "$name.png.tmp" "$name.png"
         rm -f "$req"
       done
     done

@@ -104,7 +104,10 @@ HRESULT CreateShellLink(platform::ShellLinks& links, const std::string& target, 
 }
 
 std::string XmlOpenCommand(const std::string& installFolder) {
-  return "\"" + LauncherPath(installFolder) + "\" \"%1\"";
+  std::string command = "\"";
+  command += LauncherPath(installFolder);
+  command += "\" \"%1\"";
+  return command;
 }
 
 void AssociateXmlFiles(platform::Registry& registry, const std::string& installFolder) {

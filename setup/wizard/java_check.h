@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/file_system.h"
+#include "platform/registry.h"
 
 enum TJavaCheckStatus : std::uint8_t {
   jcOK = 0,
@@ -22,13 +23,13 @@ struct TJavaCheckResult {
   std::string ExtFolder;  // the runtime's home folder + "\lib\ext"; set only with jcOK
 };
 
-class TRegistry;
 
-// Runs the check through a registry accessor rooted at HKEY_LOCAL_MACHINE
-// with full access. Sets Status, and ExtFolder only on success. A version
-// or home value of a non-string type raises the accessor's read error and
-// leaves the result as it was.
-void CheckJavaRuntime(TJavaCheckResult& result, TRegistry& registry, platform::FileSystem& files);
+// Runs the check through the toolkit's registry accessor, rooted at
+// HKEY_LOCAL_MACHINE, every key opened with full access and never created.
+// Sets Status, and ExtFolder only on success. A version or home value of a
+// non-string type raises the accessor's read error and leaves the result as
+// it was.
+void CheckJavaRuntime(TJavaCheckResult& result, platform::Registry& registry, platform::FileSystem& files);
 
 // The sentence the wizard shows for a status; empty for jcOK and for any
 // value outside 1 to 5.

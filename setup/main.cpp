@@ -1,0 +1,50 @@
+// The setup program's entry: the application object, the main window, the
+// start-up pages (closed unused when the main window first shows), and the
+// event loop.
+#include <windows.h>
+
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_folder_browser.h"
+#include "platform/win32/win32_process.h"
+#include "platform/win32/win32_process_exit.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell_links.h"
+#include "setup/engine/Unit7.h"
+#include "setup/wizard/Unit1.h"
+#include "setup/wizard/Unit3.h"
+#include "setup/wizard/Unit4.h"
+#include "setup/wizard/Unit5.h"
+#include "setup/wizard/Unit6.h"
+#include "toolkit/application.h"
+#include "toolkit/win32/win32_backend.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  platform::Win32Registry registry;
+  platform::Win32FileSystem files;
+  platform::Win32ShellLinks links;
+  platform::Win32Process process;
+  platform::Win32ProcessExit exit;
+  platform::Win32FolderBrowser browser;
+  SetupPorts ports{registry, files, links, process, exit, browser};
+
+  toolkit::win32::Win32Backend backend(instance);
+  toolkit::Application Application(backend);
+  try {
+    Application.Initialize();
+    Application.SetTitle("setup");
+    // Kept as the start-up globals are, and never read again.
+    TMainView& MainView = Application.CreateForm<TMainView>(ports);
+    TAddChainView& AddChainView = Application.CreateForm<TAddChainView>(nullptr);
+    TSelectInstallFolderView& SelectInstallFolderView =
+        Application.CreateForm<TSelectInstallFolderView>(nullptr, ports);
+    TCreateShortcutView& CreateShortcutView = Application.CreateForm<TCreateShortcutView>(nullptr);
+    TCompletedInstallView& CompletedInstallView = Application.CreateForm<TCompletedInstallView>(nullptr);
+    TInstallProgressView& InstallProgressView = Application.CreateForm<TInstallProgressView>(nullptr);
+    (void)MainView, (void)AddChainView, (void)SelectInstallFolderView, (void)CreateShortcutView,
+        (void)CompletedInstallView, (void)InstallProgressView;
+    Application.Run();
+  } catch (const Exception& error) {
+    Application.ShowException(error);
+  }
+  return 0;
+}

@@ -1,0 +1,106 @@
+#include "setup/wizard/Unit4.h"
+
+#include <cstring>
+
+#include "common/paths.h"
+#include "common/text.h"
+#include "setup/forms/forms.h"
+#include "setup/wizard/Shgetfldr.h"
+#include "setup/wizard/Unit1.h"
+#include "setup/wizard/setup_texts.h"
+
+namespace {
+
+const std::string DefaultFolderName = "tessal";
+const char* const kCreateQuestion = "新規フォルダを作成しますか？";
+const char* const kCreateFailed = "フォルダの作成に失敗しました。";
+const char* const kBrowseTitle = "インストールフォルダを選択してください。";
+
+}  // namespace
+
+TSelectInstallFolderView::TSelectInstallFolderView(toolkit::Application& app, TMainView* owner, SetupPorts& ports)
+    : Form(app, owner, forms::SelectInstallFolderView()), FMainView(owner), ports_(ports) {
+  Bind(txtInstallFolder, "txtInstallFolder");
+  Bind(btnFolderDialog, "btnFolderDialog");
+  Bind(btnNext, "btnNext");
+  Bind(btnCancel, "btnCancel");
+  Bind(Label1, "Label1");
+  Wire("OnChange", &TSelectInstallFolderView::OnChange);
+  Wire("btnNextClick", &TSelectInstallFolderView::btnNextClick);
+  Wire("btnCancelClick", &TSelectInstallFolderView::btnCancelClick);
+  Wire("btnFolderDialogClick", &TSelectInstallFolderView::btnFolderDialogClick);
+  Wire("OnClose", &TSelectInstallFolderView::OnClose);
+  txtInstallFolder->SetText(GetProgramFilesDir() + DefaultFolderName);
+}
+
+void TSelectInstallFolderView::SetFolder(const std::string& folder) {
+  txtInstallFolder->SetText(folder);
+  UpdateNextButton();
+}
+
+bool TSelectInstallFolderView::UpdateNextButton() {
+  bool enabled = !common::TrimBlanksAndControls(txtInstallFolder->Text()).empty();
+  btnNext->SetEnabled(enabled);
+  return enabled;
+}
+
+std::string TSelectInstallFolderView::GetProgramFilesDir() {
+  HKEY key = nullptr;
+  if (ports_.registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", 0, KEY_READ,
+                                    &key) != ERROR_SUCCESS)
+    return "";
+  char buffer[MAX_PATH] = {};
+  DWORD size = MAX_PATH;
+  LONG rc = ports_.registry.RegQueryValueExA(key, "ProgramFilesDir", nullptr, nullptr,
+                                             reinterpret_cast<BYTE*>(buffer), &size);
+  ports_.registry.RegCloseKey(key);
+  if (rc != ERROR_SUCCESS) return "";
+  // The type is not checked: data filling the buffer without a terminator
+  // ends at the buffer's end.
+  return std::string(buffer, strnlen(buffer, size < MAX_PATH ? size : MAX_PATH)) + "\\";
+}
+
+void TSelectInstallFolderView::OnChange(toolkit::Object&) { UpdateNextButton(); }
+
+bool TSelectInstallFolderView::EnsureFolder(const std::string& folder) {
+  if (common::FolderExists(ports_.files, folder)) return true;
+  if (ShowMessageBox(kCreateQuestion, kSetupCaption, MB_OKCANCEL) == IDCANCEL) return false;
+  bool created = false;
+  try {
+    created = common::CreateFolderPath(ports_.files, folder) && common::FolderExists(ports_.files, folder);
+  } catch (const Exception&) {
+    // A bare relative name runs out into an empty parent: a failure like any other.
+  }
+  if (!created) ShowMessageBox(kCreateFailed, kSetupCaption, MB_OK);
+  return created;
+}
+
+void TSelectInstallFolderView::btnNextClick(toolkit::Object&) {
+  if (!EnsureFolder(txtInstallFolder->Text())) return;
+  FMainView->SetInstallFolder(txtInstallFolder->Text());
+  Close();
+}
+
+void TSelectInstallFolderView::btnCancelClick(toolkit::Object&) {
+  if (ShowMessageBox(kQuitQuestion, kSetupCaption, MB_OKCANCEL) == IDOK) App().Terminate();
+}
+
+void TSelectInstallFolderView::btnFolderDialogClick(toolkit::Object&) {
+  // The browser opens on the typed folder when it exists, else on the
+  // proposed one, else on Program Files.
+  const std::string programFiles = GetProgramFilesDir();
+  const std::string defaultFolder = programFiles + DefaultFolderName;
+  std::string start;
+  for (const std::string& candidate : {txtInstallFolder->Text(), defaultFolder, programFiles}) {
+    if (!candidate.empty() && common::FolderExists(ports_.files, candidate)) {
+      start = candidate;
+      break;
+    }
+  }
+  std::string folder;
+  if (BrowseFolder(ports_.browser, App().Handle(), kBrowseTitle, L"", folder, start)) txtInstallFolder->SetText(folder);
+}
+
+void TSelectInstallFolderView::OnClose(toolkit::Object&, toolkit::CloseAction& action) {
+  action = toolkit::CloseAction::Free;
+}

@@ -1,0 +1,19 @@
+// The ports the setup program works through. The program entry makes the
+// real ones; tests make fakes. The controller hands them to its pages.
+#pragma once
+
+#include "platform/file_system.h"
+#include "platform/folder_browser.h"
+#include "platform/process.h"
+#include "platform/process_exit.h"
+#include "platform/registry.h"
+#include "platform/shell_links.h"
+
+struct SetupPorts {
+  platform::Registry& registry;
+  platform::FileSystem& files;
+  platform::ShellLinks& links;
+  platform::Process& process;
+  platform::ProcessExit& exit;
+  platform::FolderBrowser& browser;
+};
