@@ -46,12 +46,22 @@ class CWnd {
   // The original procedure's answer to the message being handled.
   LRESULT Default();
 
-  virtual int OnCreate(LPCREATESTRUCTA create) { (void)create; return static_cast<int>(Default()); }
+  virtual int OnCreate(LPCREATESTRUCTA create) {
+    (void)create;
+    return static_cast<int>(Default());
+  }
   virtual void OnPaint() { Default(); }
   virtual HCURSOR OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
   virtual void OnDestroy() { Default(); }
-  virtual void OnTimer(UINT_PTR id) { (void)id; Default(); }
-  virtual void OnLButtonDown(UINT flags, POINT point) { (void)flags; (void)point; Default(); }
+  virtual void OnTimer(UINT_PTR id) {
+    (void)id;
+    Default();
+  }
+  virtual void OnLButtonDown(UINT flags, POINT point) {
+    (void)flags;
+    (void)point;
+    Default();
+  }
   // After the last message of the window: the object is unbound.
   virtual void PostNcDestroy() {}
 

@@ -20,8 +20,7 @@ std::string LoadText(LaunchPorts& ports, UINT id) {
 }
 
 void Report(LaunchPorts& ports, const std::string& caption, UINT messageId) {
-  ports.messages.MessageBoxA(nullptr, LoadText(ports, messageId).c_str(), caption.c_str(),
-                             MB_OK | MB_ICONEXCLAMATION);
+  ports.messages.MessageBoxA(nullptr, LoadText(ports, messageId).c_str(), caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 // The folder of the running launcher, without a trailing backslash; nothing
@@ -77,8 +76,8 @@ std::optional<std::string> FindJava(LaunchPorts& ports, const std::string& archi
 std::string ReadOptions(platform::Profile& profile, const std::string& folder) {
   char options[kOptionSize] = {};
   std::string file = folder + "\\" + kOptionFileName;
-  DWORD copied = profile.GetPrivateProfileStringA(kOptionSection, kOptionKey, "", options, sizeof options,
-                                                  file.c_str());
+  DWORD copied =
+      profile.GetPrivateProfileStringA(kOptionSection, kOptionKey, "", options, sizeof options, file.c_str());
   if (copied == 0) return "";
   // Not the count: a reader that cut a double-byte character may count one
   // byte more than it wrote. The buffer always holds its terminator.
@@ -111,8 +110,8 @@ void RunLaunchSequence(LaunchPorts& ports, const std::vector<std::string>& docum
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started;
   std::memset(&started, 0, sizeof started);
-  if (!ports.process.CreateProcessA(nullptr, writableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                    folder->c_str(), &startup, &started))
+  if (!ports.process.CreateProcessA(nullptr, writableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder->c_str(),
+                                    &startup, &started))
     return Report(ports, caption, IDS_START_FAILED);
 
   // The thread handle is of no use here; the process handle stays open for

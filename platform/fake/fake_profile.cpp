@@ -33,7 +33,8 @@ std::optional<std::string> FindValue(const std::string& content, const std::stri
     if (text.empty() || text[0] == ';') continue;
     if (text[0] == '[') {
       auto close = text.find(']');
-      inSection = close != std::string::npos && fake::FoldCase(Trim(text.substr(1, close - 1))) == fake::FoldCase(section);
+      inSection =
+          close != std::string::npos && fake::FoldCase(Trim(text.substr(1, close - 1))) == fake::FoldCase(section);
       continue;
     }
     auto equals = text.find('=');
@@ -46,8 +47,8 @@ std::optional<std::string> FindValue(const std::string& content, const std::stri
 
 }  // namespace
 
-DWORD FakeProfile::GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer,
-                                            DWORD size, LPCSTR fileName) {
+DWORD FakeProfile::GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer, DWORD size,
+                                            LPCSTR fileName) {
   if (!buffer || size == 0) return 0;
   std::string path = fileName ? fileName : "";
   if (path.find('\\') == std::string::npos) path = "C:\\windows\\" + path;

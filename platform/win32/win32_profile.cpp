@@ -2,8 +2,8 @@
 
 namespace platform {
 
-DWORD Win32Profile::GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer,
-                                             DWORD size, LPCSTR fileName) {
+DWORD Win32Profile::GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer, DWORD size,
+                                             LPCSTR fileName) {
   return ::GetPrivateProfileStringA(section, key, defaultValue, buffer, size, fileName);
 }
 

@@ -24,8 +24,7 @@ class ProfileContract : public ::testing::TestWithParam<ProfileCase> {
   std::unique_ptr<launcher_contract::Harness> harness = launcher_contract::MakeHarness();
 
   // Reads into a 1,024-byte buffer followed by sentinel bytes.
-  std::string Read(const std::string& file, const char* section, const char* key, DWORD* count,
-                   char fill = kSentinel) {
+  std::string Read(const std::string& file, const char* section, const char* key, DWORD* count, char fill = kSentinel) {
     std::memset(buffer, kSentinel, sizeof buffer);
     std::memset(buffer, fill, kSize);
     *count = harness->Profile().GetPrivateProfileStringA(section, key, "", buffer, kSize, file.c_str());
@@ -51,8 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
     Profile, ProfileContract,
     ::testing::Values(
         ProfileCase{"Plain", "[BOOT]\r\nOption=-Xmx64m -Dx=1\r\n", "BOOT", "Option", "-Xmx64m -Dx=1"},
-        ProfileCase{"DoubleQuotesRemoved", "[BOOT]\r\nOption=\"-Xmx64m -Dx=1\"\r\n", "BOOT", "Option",
-                    "-Xmx64m -Dx=1"},
+        ProfileCase{"DoubleQuotesRemoved", "[BOOT]\r\nOption=\"-Xmx64m -Dx=1\"\r\n", "BOOT", "Option", "-Xmx64m -Dx=1"},
         ProfileCase{"SingleQuotesRemoved", "[BOOT]\r\nOption='-client'\r\n", "BOOT", "Option", "-client"},
         ProfileCase{"OnlyOnePairRemoved", "[BOOT]\r\nOption=\"\"-a\"\"\r\n", "BOOT", "Option", "\"-a\""},
         ProfileCase{"BlanksAroundDropped", "[BOOT]\r\n  Option  =   -a  -b   \r\n", "BOOT", "Option", "-a  -b"},
@@ -64,8 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         ProfileCase{"MissingKey", "[BOOT]\r\nOther=1\r\n", "BOOT", "Option", ""},
         ProfileCase{"MissingSection", "[Boots]\r\nOption=1\r\n", "BOOT", "Option", ""},
         ProfileCase{"MissingFile", nullptr, "BOOT", "Option", ""},
-        ProfileCase{"LongValueCutTo1023Bytes", kLongIni.c_str(), "BOOT",
-                    "Option", kLong.substr(0, 1023)}),
+        ProfileCase{"LongValueCutTo1023Bytes", kLongIni.c_str(), "BOOT", "Option", kLong.substr(0, 1023)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A long value whose cut falls inside a double-byte character: a zeroed

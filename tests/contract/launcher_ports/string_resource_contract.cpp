@@ -31,13 +31,13 @@ TEST_P(StringResourceContract, LoadsIntoTheBuffer) {
   EXPECT_EQ(buffer[row.size], '#') << "written past the buffer";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Strings, StringResourceContract,
-    ::testing::Values(StringCase{"Ascii", launcher_contract::kShortTextId, 32, launcher_contract::kShortText},
-                      StringCase{"JapaneseInCodePage932", launcher_contract::kJapaneseTextId, 32,
-                                 launcher_contract::kJapaneseText},
-                      StringCase{"CutToTheBuffer", launcher_contract::kShortTextId, 4, "Tes"},
-                      StringCase{"UnknownId", 99, 32, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Strings, StringResourceContract,
+                         ::testing::Values(StringCase{"Ascii", launcher_contract::kShortTextId, 32,
+                                                      launcher_contract::kShortText},
+                                           StringCase{"JapaneseInCodePage932", launcher_contract::kJapaneseTextId, 32,
+                                                      launcher_contract::kJapaneseText},
+                                           StringCase{"CutToTheBuffer", launcher_contract::kShortTextId, 4, "Tes"},
+                                           StringCase{"UnknownId", 99, 32, ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -41,7 +41,7 @@ class ProbeDialog : public framework::CDialog {
   BOOL OnInitDialog() override {
     BOOL result = CDialog::OnInitDialog();
     events.push_back(m_picture.m_hWnd && m_picture.m_hWnd == GetDlgItem(kPicture) ? "init, picture bound"
-                                                                                   : "init, picture not bound");
+                                                                                  : "init, picture not bound");
     SetTimer(7, 10, nullptr);
     return result;
   }
@@ -72,8 +72,8 @@ TEST(Framework, DestroyingTheMainWindowEndsTheModalRun) {
   ProbeDialog probe(Ending::DestroyOnClick);
   application.m_pMainWnd = &probe;
   EXPECT_EQ(probe.DoModal(), -1);
-  EXPECT_EQ(probe.events, (std::vector<std::string>{"create", "init, picture bound", "timer 7", "click 5,6",
-                                                    "destroy"}));
+  EXPECT_EQ(probe.events,
+            (std::vector<std::string>{"create", "init, picture bound", "timer 7", "click 5,6", "destroy"}));
   EXPECT_EQ(probe.m_hWnd, nullptr);
   EXPECT_EQ(application.m_pMainWnd, nullptr) << "the gone window is no longer the main window";
 }

@@ -108,8 +108,7 @@ TEST_P(LauncherStarts, TheRuntimeWithTheExactCommandLineInItsFolder) {
 INSTANTIATE_TEST_SUITE_P(
     Launcher, LauncherStarts,
     ::testing::Values(StartCase{"NoDocumentsNoBootIni", nullptr, "", "", ""},
-                      StartCase{"OneDocumentTwoQuotedOptions",
-                                "[BOOT]\r\nOption=\"-Xmx64m -Dtessal.dir=C:\\表示\"\r\n",
+                      StartCase{"OneDocumentTwoQuotedOptions", "[BOOT]\r\nOption=\"-Xmx64m -Dtessal.dir=C:\\表示\"\r\n",
                                 " \"C:\\文書 フォルダ\\会議 資料.xml\"", "\"C:\\文書 フォルダ\\会議 資料.xml\"",
                                 "-Xmx64m -Dtessal.dir=C:\\表示"},
                       StartCase{"ThreeDocuments", "[boot]\r\noption=-client\r\n",
@@ -186,26 +185,25 @@ TEST_P(LauncherFails, WithOneMessageBoxAndStartsNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Launcher, LauncherFails,
-    ::testing::Values(
-        FailureCase{"ArchiveMissingEvenWithoutJava",
-                    [] {
-                      ::DeleteFileA(kArchive.c_str());
-                      e2e::DeleteRegTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\JavaSoft");
-                    },
-                    expected::kNoArchive},
-        FailureCase{"NoRuntime", [] { e2e::DeleteRegTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\JavaSoft"); },
-                    expected::kNoRuntime},
-        FailureCase{"NoJavaHome",
-                    [] { e2e::SetRegString(HKEY_LOCAL_MACHINE, kRuntimeKey, "CurrentVersion", "1.5"); },
-                    expected::kNoRuntimeHome},
-        FailureCase{"JavawMissing", [] { ::DeleteFileA(kJavaw.c_str()); }, expected::kNoJavaw},
-        // A folder of that name passes the presence test but cannot be started.
-        FailureCase{"NotStarted",
-                    [] {
-                      ::DeleteFileA(kJavaw.c_str());
-                      ::CreateDirectoryA(kJavaw.c_str(), nullptr);
-                    },
-                    expected::kStartFailed}),
+    ::testing::Values(FailureCase{"ArchiveMissingEvenWithoutJava",
+                                  [] {
+                                    ::DeleteFileA(kArchive.c_str());
+                                    e2e::DeleteRegTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\JavaSoft");
+                                  },
+                                  expected::kNoArchive},
+                      FailureCase{"NoRuntime", [] { e2e::DeleteRegTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\JavaSoft"); },
+                                  expected::kNoRuntime},
+                      FailureCase{"NoJavaHome",
+                                  [] { e2e::SetRegString(HKEY_LOCAL_MACHINE, kRuntimeKey, "CurrentVersion", "1.5"); },
+                                  expected::kNoRuntimeHome},
+                      FailureCase{"JavawMissing", [] { ::DeleteFileA(kJavaw.c_str()); }, expected::kNoJavaw},
+                      // A folder of that name passes the presence test but cannot be started.
+                      FailureCase{"NotStarted",
+                                  [] {
+                                    ::DeleteFileA(kJavaw.c_str());
+                                    ::CreateDirectoryA(kJavaw.c_str(), nullptr);
+                                  },
+                                  expected::kStartFailed}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -25,8 +25,8 @@ class LauncherResources : public ::testing::Test {
 };
 
 TEST_F(LauncherResources, StringTableInCodePage932) {
-  const char* texts[] = {expected::kProductName, expected::kStartFailed, expected::kNoRuntime,
-                         expected::kNoRuntimeHome, expected::kNoJavaw, expected::kNoArchive};
+  const char* texts[] = {expected::kProductName,   expected::kStartFailed, expected::kNoRuntime,
+                         expected::kNoRuntimeHome, expected::kNoJavaw,     expected::kNoArchive};
   for (UINT id = 1; id <= 6; ++id) {
     char text[256] = {};
     int length = ::LoadStringA(module, id, text, sizeof text);
@@ -69,8 +69,8 @@ TEST_F(LauncherResources, VersionResource) {
   EXPECT_EQ(fixed->dwProductVersionLS, 0x00000004u);
 
   WORD* translation = nullptr;
-  ASSERT_TRUE(::VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                               &length));
+  ASSERT_TRUE(
+      ::VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
   EXPECT_EQ(translation[0], 0x0411);
   EXPECT_EQ(translation[1], 1200);
 
@@ -86,8 +86,7 @@ TEST_F(LauncherResources, VersionResource) {
   for (const auto& entry : strings) {
     char* value = nullptr;
     std::string query = std::string("\\StringFileInfo\\041104b0\\") + entry.key;
-    ASSERT_TRUE(::VerQueryValueA(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &length))
-        << entry.key;
+    ASSERT_TRUE(::VerQueryValueA(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &length)) << entry.key;
     EXPECT_BYTES(std::string(value), entry.value) << entry.key;
   }
 }

@@ -24,10 +24,12 @@ std::string Variable(const wchar_t* name) {
 void Record(const std::string& path) {
   char folder[MAX_PATH + 1] = {};
   DWORD length = ::GetCurrentDirectoryA(sizeof folder, folder);
-  std::string record = std::string(::GetCommandLineA()) + "\n" + std::string(folder, length < sizeof folder ? length : 0);
+  std::string record =
+      std::string(::GetCommandLineA()) + "\n" + std::string(folder, length < sizeof folder ? length : 0);
   // Written under another name first, so that a reader never sees half of it.
   std::string partial = path + ".part";
-  HANDLE file = ::CreateFileA(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      ::CreateFileA(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
   DWORD written = 0;
   ::WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
@@ -50,8 +52,8 @@ void ShowApplicationWindow(HINSTANCE instance) {
   windowClass.lpszClassName = "TessalStandInWindow";
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   ::RegisterClassA(&windowClass);
-  HWND window = ::CreateWindowA("TessalStandInWindow", "Tessal - stand-in", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100,
-                                100, 400, 300, nullptr, nullptr, instance, nullptr);
+  HWND window = ::CreateWindowA("TessalStandInWindow", "Tessal - stand-in", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
+                                400, 300, nullptr, nullptr, instance, nullptr);
   ::SetTimer(window, 1, 30000, nullptr);
   MSG message;
   while (::GetMessageA(&message, nullptr, 0, 0) > 0) ::DispatchMessageA(&message);

@@ -74,8 +74,8 @@ std::string StandardIconShown(HWND messageBox) {
   const struct {
     const char* name;
     LPCSTR id;
-  } standard[] = {{"exclamation", IDI_EXCLAMATION}, {"hand", IDI_HAND}, {"asterisk", IDI_ASTERISK},
-                  {"question", IDI_QUESTION}};
+  } standard[] = {
+      {"exclamation", IDI_EXCLAMATION}, {"hand", IDI_HAND}, {"asterisk", IDI_ASTERISK}, {"question", IDI_QUESTION}};
   HDC screen = ::GetDC(nullptr);
   std::string shown = "other";
   // The box may still be painting: look again for a while.

@@ -53,8 +53,7 @@ const std::string kLongFolder = "C:\\" + std::string(250, 'd');
 INSTANTIATE_TEST_SUITE_P(
     Launch, FailureTest,
     ::testing::Values(
-        FailureCase{"OwnPathNotAvailable", [](FailureTest& t) { t.Files().SetModulePath(""); },
-                    nullptr},
+        FailureCase{"OwnPathNotAvailable", [](FailureTest& t) { t.Files().SetModulePath(""); }, nullptr},
         FailureCase{"OwnPathCutAt260Bytes",
                     [](FailureTest& t) {
                       auto& files = t.Files();
@@ -63,8 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                       files.AddFile(kLongFolder + "\\tessal.jar", "PK");
                     },
                     nullptr},
-        FailureCase{"OwnPathWithoutBackslash",
-                    [](FailureTest& t) { t.Files().SetModulePath("tessal.exe"); }, nullptr},
+        FailureCase{"OwnPathWithoutBackslash", [](FailureTest& t) { t.Files().SetModulePath("tessal.exe"); }, nullptr},
         FailureCase{"ArchiveMissingEvenWithoutJava",
                     [](FailureTest& t) {
                       auto& self = t;
@@ -72,8 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                       self.Registry() = platform::FakeRegistry();
                     },
                     expected::kNoArchive},
-        FailureCase{"NoAssociationNoRuntimeKey",
-                    [](FailureTest& t) { t.Registry() = platform::FakeRegistry(); },
+        FailureCase{"NoAssociationNoRuntimeKey", [](FailureTest& t) { t.Registry() = platform::FakeRegistry(); },
                     expected::kNoRuntime},
         FailureCase{"RuntimeKeyWithoutCurrentVersion",
                     [](FailureTest& t) {
@@ -97,16 +94,11 @@ INSTANTIATE_TEST_SUITE_P(
                       self.Registry().SetString(std::string(kRuntimeKey) + "\\1.5", "RuntimeLib", "x");
                     },
                     expected::kNoRuntimeHome},
-        FailureCase{"JavaHomeWithoutJavaw",
-                    [](FailureTest& t) { t.Files().DeleteFileA(kJavaw); },
-                    expected::kNoJavaw},
+        FailureCase{"JavaHomeWithoutJavaw", [](FailureTest& t) { t.Files().DeleteFileA(kJavaw); }, expected::kNoJavaw},
         FailureCase{"AssociatedProgramMissing",
-                    [](FailureTest& t) {
-                      t.Shell().Associate(".jar", "C:\\Gone\\javaw.exe -jar \"%1\"");
-                    },
+                    [](FailureTest& t) { t.Shell().Associate(".jar", "C:\\Gone\\javaw.exe -jar \"%1\""); },
                     expected::kNoJavaw},
-        FailureCase{"ProcessNotCreated",
-                    [](FailureTest& t) { t.Process().FailCreationWith(ERROR_ACCESS_DENIED); },
+        FailureCase{"ProcessNotCreated", [](FailureTest& t) { t.Process().FailCreationWith(ERROR_ACCESS_DENIED); },
                     expected::kStartFailed}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -53,9 +53,7 @@ class LaunchTest : public ::testing::Test {
     registry.SetString(std::string(kRuntimeKey) + "\\" + version, "JavaHome", home);
   }
 
-  void Launch(const std::vector<std::string>& documents = {}) {
-    launcher::RunLaunchSequence(ports, documents, splash);
-  }
+  void Launch(const std::vector<std::string>& documents = {}) { launcher::RunLaunchSequence(ports, documents, splash); }
 
   // The one command line started; "" (and a failure) when not exactly one.
   std::string StartedLine() {

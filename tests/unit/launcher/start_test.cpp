@@ -69,12 +69,11 @@ TEST_P(LauncherFolderTest, IsTheModulePathBeforeItsLastSeparator) {
 
 INSTANTIATE_TEST_SUITE_P(
     Launch, LauncherFolderTest,
-    ::testing::Values(
-        FolderCase{"Japanese", "C:\\ツール\\表計算 ソフト\\tessal.exe", "C:\\ツール\\表計算 ソフト"},
-        // ソ ends in the byte 0x5C, which is not a separator.
-        FolderCase{"ProgramNameEndingInTrailByte5C", "C:\\Tessal\\ソ.exe", "C:\\Tessal"},
-        FolderCase{"PathOf259BytesIsWhole", "C:\\" + std::string(245, 'f') + "\\tessal.exe",
-                   "C:\\" + std::string(245, 'f')}),
+    ::testing::Values(FolderCase{"Japanese", "C:\\ツール\\表計算 ソフト\\tessal.exe", "C:\\ツール\\表計算 ソフト"},
+                      // ソ ends in the byte 0x5C, which is not a separator.
+                      FolderCase{"ProgramNameEndingInTrailByte5C", "C:\\Tessal\\ソ.exe", "C:\\Tessal"},
+                      FolderCase{"PathOf259BytesIsWhole", "C:\\" + std::string(245, 'f') + "\\tessal.exe",
+                                 "C:\\" + std::string(245, 'f')}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
