@@ -33,12 +33,4 @@ TEST(ProcessContract, CommandLineAndCurrentDirectoryArriveExactly) {
   EXPECT_FALSE(process.CloseHandle(started.hProcess)) << "a handle closes once";
 }
 
-TEST(ProcessContract, OwnStartupInfoCarriesItsSize) {
-  auto harness = launcher_contract::MakeHarness();
-  STARTUPINFOA info;
-  std::memset(&info, 0xCC, sizeof info);
-  harness->Process().GetStartupInfoA(&info);
-  EXPECT_EQ(info.cb, sizeof info);
-}
-
 }  // namespace
