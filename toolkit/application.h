@@ -32,11 +32,16 @@ class Application {
   // Builds a form of class T with T(Application&, args...); then its
   // OnCreate runs and a visible MDI child is shown. The first form created
   // becomes the main form. The form belongs to its owner, or to the
-  // application when it has none.
+  // application when it has none. An error while building is passed on.
   template <class T, class... Args>
   T& CreateForm(Args&&... args) {
     T* form = new T(*this, std::forward<Args>(args)...);
-    form->AfterConstruction();
+    try {
+      form->AfterConstruction();
+    } catch (...) {
+      FreeForm(*form);  // a form that could not be built leaves nothing behind
+      throw;
+    }
     if (mainForm_ == nullptr) mainForm_ = form;
     return *form;
   }

@@ -239,6 +239,16 @@ LResult HeadlessBackend::CallPreviousProcedure(WindowProcedure procedure, HWND w
 
 void HeadlessBackend::RunLoop(Application&) { RunPosted(); }
 
-void HeadlessBackend::ProcessMessages(Application&) { RunPosted(); }
+void HeadlessBackend::ProcessMessages(Application&) {
+  if (processMessagesHook_ && !inProcessMessagesHook_) {
+    struct Reset {
+      bool& flag;
+      ~Reset() { flag = false; }
+    } reset{inProcessMessagesHook_};
+    inProcessMessagesHook_ = true;
+    processMessagesHook_();
+  }
+  RunPosted();
+}
 
 }  // namespace toolkit::headless

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -57,6 +58,12 @@ class HeadlessBackend final : public Backend {
   void AnswerNextMessageBox(int button) { answers_.push_back(button); }
   const std::vector<MessageBoxShown>& MessageBoxes() const { return shown_; }
   int PendingAnswers() const { return static_cast<int>(answers_.size()); }
+
+  // Runs at every pass of message processing that the program asks for
+  // (Application::ProcessMessages): a test acts there as a user would while
+  // the program is busy, e.g. clicks Abort during a long run. Not again
+  // while the hook itself runs; the posted work follows it.
+  void OnProcessMessages(std::function<void()> hook) { processMessagesHook_ = std::move(hook); }
 
   bool QuitPosted() const { return quitPosted_; }
   // Whether the form still has its window (false once it was freed).
@@ -110,6 +117,8 @@ class HeadlessBackend final : public Backend {
   std::vector<std::string> freed_;
   std::vector<HeadlessFormWindow*> releases_;
   std::vector<HeadlessFormWindow*> windows_;
+  std::function<void()> processMessagesHook_;
+  bool inProcessMessagesHook_ = false;
   std::string title_;
   HWND applicationHandle_;
   ULONG_PTR nextHandle_ = 0x10000;
