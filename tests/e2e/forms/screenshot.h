@@ -1,7 +1,6 @@
-// Screenshots of the whole screen, taken by the program itself through GDI
-// (BitBlt from the screen, which under Wine is the Xvfb root window) and
-// written as NAME.bmp into the artifacts folder, seen from Windows through
-// drive Z:. A step of the test suite turns them into PNG files.
+// Screenshots under the Wine runner: the program writes NAME.req into the
+// artifacts folder (seen from Windows through drive Z:) and the runner
+// answers with NAME.png of the whole screen.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 namespace e2e {
 
@@ -35,48 +33,23 @@ inline void Pump(DWORD milliseconds) {
   } while (GetTickCount() - start < milliseconds);
 }
 
-inline bool WriteBitmapFile(const std::string& path, HDC dc, HBITMAP bitmap, int width, int height) {
-  BITMAPINFOHEADER header = {};
-  header.biSize = sizeof header;
-  header.biWidth = width;
-  header.biHeight = height;  // bottom-up rows, as BMP files keep them
-  header.biPlanes = 1;
-  header.biBitCount = 24;
-  header.biCompression = BI_RGB;
-  const int stride = (width * 3 + 3) & ~3;
-  std::vector<BYTE> pixels(static_cast<size_t>(stride) * height);
-  if (!GetDIBits(dc, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS))
-    return false;
-  BITMAPFILEHEADER file = {};
-  file.bfType = 0x4D42;  // "BM"
-  file.bfOffBits = sizeof file + sizeof header;
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  FILE* out = std::fopen(path.c_str(), "wb");
-  if (out == nullptr) return false;
-  bool written = std::fwrite(&file, sizeof file, 1, out) == 1 && std::fwrite(&header, sizeof header, 1, out) == 1 &&
-                 std::fwrite(pixels.data(), pixels.size(), 1, out) == 1;
-  return std::fclose(out) == 0 && written;
-}
-
-// True when NAME.bmp was written; false without an artifacts folder.
+// True when NAME.png arrived; false without an artifacts folder.
 inline bool TakeScreenshot(HWND window, const std::string& name) {
   std::string folder = ArtifactsFolder();
   if (folder.empty()) return false;
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Pump(300);
-  int width = GetSystemMetrics(SM_CXSCREEN);
-  int height = GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BOOL copied = BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  SelectObject(memory, previous);
-  bool written = copied && WriteBitmapFile(folder + "\\" + name + ".bmp", memory, bitmap, width, height);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return written;
+  std::string png = folder + "\\" + name + ".png";
+  DeleteFileA(png.c_str());
+  std::string request = folder + "\\" + name + ".req";
+  FILE* file = std::fopen(request.c_str(), "w");
+  if (file == nullptr) return false;
+  std::fclose(file);
+  for (int i = 0; i < 100; ++i) {
+    if (GetFileAttributesA(png.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    Pump(100);
+  }
+  return false;
 }
 
 }  // namespace e2e
