@@ -68,7 +68,7 @@ class Application {
   HWND Handle() const { return backend_.ApplicationHandle(); }
 
   // Called by the backends.
-  void FreeForm(Form& form);   // a form's deferred free has come due
+  void FreeForm(Form& form);  // a form's deferred free has come due
   void QuitReceived() { terminated_ = true; }
 
  private:

@@ -19,9 +19,7 @@ Control::Control(Form& parent, const ControlDescription& description)
 
 Control::~Control() = default;
 
-void Control::BindEvent(Event, NotifyEvent) {
-  throw Exception("control '" + Name() + "' has no such event");
-}
+void Control::BindEvent(Event, NotifyEvent) { throw Exception("control '" + Name() + "' has no such event"); }
 
 void Button::HandleClick() { Fire(*this, OnClick); }
 

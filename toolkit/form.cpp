@@ -121,8 +121,7 @@ int Form::ShowMessageBox(const std::string& text, const std::string& caption, UI
   return app_.WindowSystem().ShowMessageBox(Handle(), text, caption, flags);
 }
 
-LResult Form::CallClientProcedure(WindowProcedure procedure, HWND window, UINT message, WParam wParam,
-                                  LParam lParam) {
+LResult Form::CallClientProcedure(WindowProcedure procedure, HWND window, UINT message, WParam wParam, LParam lParam) {
   return app_.WindowSystem().CallPreviousProcedure(procedure, window, message, wParam, lParam);
 }
 

@@ -70,8 +70,7 @@ class Form : public Object {
   // procedure, and the MDI children, oldest first.
   HWND ClientHandle() const { return peer_->ClientHandle(); }
   WindowProcedure SubclassClient(ClientHandler handler) { return peer_->SubclassClient(std::move(handler)); }
-  LResult CallClientProcedure(WindowProcedure procedure, HWND window, UINT message, WParam wParam,
-                              LParam lParam);
+  LResult CallClientProcedure(WindowProcedure procedure, HWND window, UINT message, WParam wParam, LParam lParam);
   std::vector<Form*> MdiChildren() const { return mdiChildren_; }
 
   // The control or timer of that name and class; raises Exception when

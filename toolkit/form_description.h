@@ -70,12 +70,12 @@ struct FormDescription {
   BorderStyle border = BorderStyle::FixedSingle;
   bool titleBarButtons = false;  // system menu, minimise, maximise, close
   WindowState state = WindowState::Normal;
-  Rect bounds;              // outer bounds when restored (frames); children are centred
-  int clientWidth = 0;      // children: the client area's size
+  Rect bounds;          // outer bounds when restored (frames); children are centred
+  int clientWidth = 0;  // children: the client area's size
   int clientHeight = 0;
   Colour colour;
   FontDescription font;
-  bool visible = true;      // children: shown as soon as they are built
+  bool visible = true;  // children: shown as soon as they are built
   bool centreOverMainForm = true;
   std::vector<EventBinding> events;
   std::vector<ControlDescription> controls;

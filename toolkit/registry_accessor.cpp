@@ -45,8 +45,8 @@ std::string RegistryAccessor::ReadString(const std::string& name) {
   if (size == 0) return "";
   std::vector<char> data(size);
   // The value may have grown between the two queries; then it reads as missing.
-  if (registry_.RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<LPBYTE>(data.data()),
-                                 &size) != ERROR_SUCCESS)
+  if (registry_.RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<LPBYTE>(data.data()), &size) !=
+      ERROR_SUCCESS)
     return "";
   std::string text(data.data(), size < data.size() ? size : data.size());
   return text.substr(0, text.find('\0'));

@@ -5,7 +5,11 @@
 namespace toolkit {
 
 Timer::Timer(Form& parent, const ControlDescription& description)
-    : Object(description.name), parent_(parent), description_(description), enabled_(description.enabled), interval_(description.interval) {
+    : Object(description.name),
+      parent_(parent),
+      description_(description),
+      enabled_(description.enabled),
+      interval_(description.interval) {
   peer_ = parent.App().WindowSystem().CreateTimer(*this, parent);
   peer_->Update(enabled_, interval_);
 }

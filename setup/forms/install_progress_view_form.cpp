@@ -22,10 +22,10 @@ const toolkit::FormDescription& InstallProgressView() {
     timer.interval = 1000;
     timer.events = {{toolkit::Event::Timer, "Timer1Timer"}};
 
-    return WizardPage("TInstallProgressView", "インストール実行中...",
-                      {PushButton("btnCancel", "中止", {192, 104, 89, 25}, 0, "btnCancelClick"), processing,
-                       details, timer},
-                      465, 143);
+    return WizardPage(
+        "TInstallProgressView", "インストール実行中...",
+        {PushButton("btnCancel", "中止", {192, 104, 89, 25}, 0, "btnCancelClick"), processing, details, timer}, 465,
+        143);
   }();
   return form;
 }

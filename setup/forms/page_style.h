@@ -32,8 +32,8 @@ inline toolkit::FormDescription WizardPage(std::string name, std::string caption
   return page;
 }
 
-inline toolkit::ControlDescription PushButton(std::string name, std::string caption, toolkit::Rect bounds,
-                                              int tabOrder, std::string onClick) {
+inline toolkit::ControlDescription PushButton(std::string name, std::string caption, toolkit::Rect bounds, int tabOrder,
+                                              std::string onClick) {
   toolkit::ControlDescription button;
   button.kind = toolkit::ControlKind::Button;
   button.name = std::move(name);
@@ -44,8 +44,7 @@ inline toolkit::ControlDescription PushButton(std::string name, std::string capt
   return button;
 }
 
-inline toolkit::ControlDescription CheckBox(std::string name, std::string caption, toolkit::Rect bounds,
-                                            int tabOrder) {
+inline toolkit::ControlDescription CheckBox(std::string name, std::string caption, toolkit::Rect bounds, int tabOrder) {
   toolkit::ControlDescription box;
   box.kind = toolkit::ControlKind::CheckBox;
   box.name = std::move(name);

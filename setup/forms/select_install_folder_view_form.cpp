@@ -20,10 +20,10 @@ const toolkit::FormDescription& SelectInstallFolderView() {
     toolkit::ControlDescription next = PushButton("btnNext", "次へ >", {208, 104, 81, 25}, 3, "btnNextClick");
     next.enabled = false;
 
-    return WizardPage("TSelectInstallFolderView", "フォルダの選択",
-                      {prompt, folder,
-                       PushButton("btnFolderDialog", "...", {256, 40, 25, 20}, 1, "btnFolderDialogClick"),
-                       PushButton("btnCancel", "中止", {112, 104, 81, 25}, 2, "btnCancelClick"), next});
+    return WizardPage(
+        "TSelectInstallFolderView", "フォルダの選択",
+        {prompt, folder, PushButton("btnFolderDialog", "...", {256, 40, 25, 20}, 1, "btnFolderDialogClick"),
+         PushButton("btnCancel", "中止", {112, 104, 81, 25}, 2, "btnCancelClick"), next});
   }();
   return form;
 }

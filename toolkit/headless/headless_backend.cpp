@@ -20,7 +20,9 @@ LResult TOOLKIT_WINDOW_PROCEDURE DefaultClientProcedure(HWND, UINT message, WPar
 class HeadlessControlWindow final : public WindowPeer {
  public:
   HeadlessControlWindow(Control& control, HWND handle)
-      : control_(control), handle_(handle), text_(control.Description().caption),
+      : control_(control),
+        handle_(handle),
+        text_(control.Description().caption),
         enabled_(control.Description().enabled) {}
 
   HWND Handle() const override { return handle_; }
@@ -53,8 +55,7 @@ class HeadlessTimer final : public TimerPeer {
 
 class HeadlessBitmap final : public BitmapPeer {
  public:
-  HeadlessBitmap(HeadlessBackend& backend, int width, int height)
-      : backend_(backend), width_(width), height_(height) {}
+  HeadlessBitmap(HeadlessBackend& backend, int width, int height) : backend_(backend), width_(width), height_(height) {}
   int Width() const override { return width_; }
   int Height() const override { return height_; }
   void Draw(DeviceContext dc, int x, int y) const override { backend_.RecordBlit({dc, x, y, width_, height_}); }

@@ -33,8 +33,8 @@ Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
   WNDCLASSEXA application = form;
   application.lpszClassName = kApplicationClass;
   RegisterClassExA(&application);
-  applicationWindow_ = CreateWindowExA(0, kApplicationClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                       instance_, nullptr);
+  applicationWindow_ =
+      CreateWindowExA(0, kApplicationClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_, nullptr);
 }
 
 Win32Backend::~Win32Backend() {
@@ -53,8 +53,7 @@ LRESULT CALLBACK Win32Backend::WindowProc(HWND window, UINT message, WPARAM wPar
   auto* bound = reinterpret_cast<Win32FormWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (bound == nullptr) {
     // Messages before WM_NCCREATE and after the form let go of its window.
-    if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_MDICHILD)
-      return DefMDIChildProcA(window, message, wParam, lParam);
+    if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_MDICHILD) return DefMDIChildProcA(window, message, wParam, lParam);
     return DefWindowProcA(window, message, wParam, lParam);
   }
   return bound->OnMessage(message, wParam, lParam);

@@ -56,8 +56,8 @@ Win32ControlWindow::Win32ControlWindow(Win32Backend& backend, Control& control, 
   if (description.tabOrder >= 0) style |= WS_TABSTOP;
   if (!description.enabled) style |= WS_DISABLED;
   const Rect& bounds = description.bounds;
-  window_ = CreateWindowExA(kind.exStyle, kind.className, description.caption.c_str(), style, bounds.left,
-                            bounds.top, bounds.width, bounds.height, parent.Handle(),
+  window_ = CreateWindowExA(kind.exStyle, kind.className, description.caption.c_str(), style, bounds.left, bounds.top,
+                            bounds.width, bounds.height, parent.Handle(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), backend.Instance(), nullptr);
   if (window_ == nullptr) {
     parent_.UnregisterControl(id_);

@@ -62,8 +62,8 @@ std::unique_ptr<Win32FormWindow> Win32FormWindow::Create(Win32Backend& backend, 
     GetClientRect(host->client_, &workspace);
     int left = description.centreOverMainForm ? std::max(0, (static_cast<int>(workspace.right) - width) / 2) : 0;
     int top = description.centreOverMainForm ? std::max(0, (static_cast<int>(workspace.bottom) - height) / 2) : 0;
-    CreateWindowExA(WS_EX_MDICHILD, Win32Backend::FormClassName(), description.caption.c_str(), style, left, top,
-                    width, height, host->client_, nullptr, backend.Instance(), window.get());
+    CreateWindowExA(WS_EX_MDICHILD, Win32Backend::FormClassName(), description.caption.c_str(), style, left, top, width,
+                    height, host->client_, nullptr, backend.Instance(), window.get());
   }
   if (window->window_ == nullptr) throw Exception("the window of '" + form.Name() + "' could not be created");
   return window;
@@ -103,8 +103,8 @@ void Win32FormWindow::Attach(HWND window) {
 void Win32FormWindow::CreateMdiClient() {
   CLIENTCREATESTRUCT create = {nullptr, kFirstMdiChildId};
   // All child styles: pages keep their fixed border and have no title-bar buttons.
-  client_ = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE | MDIS_ALLCHILDSTYLES,
-                            0, 0, 0, 0, window_, nullptr, backend_.Instance(), &create);
+  client_ = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE | MDIS_ALLCHILDSTYLES, 0,
+                            0, 0, 0, window_, nullptr, backend_.Instance(), &create);
   if (client_ == nullptr) return;
   SetPropA(client_, kFrameProperty, this);
   clientDefault_ =

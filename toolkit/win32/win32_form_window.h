@@ -70,8 +70,8 @@ class Win32FormWindow final : public FormPeer {
   Form& form_;
   bool frame_;
   HWND window_ = nullptr;
-  HWND client_ = nullptr;         // frames: the MDI client
-  HWND hostClient_ = nullptr;     // pages: the MDI client they live in
+  HWND client_ = nullptr;      // frames: the MDI client
+  HWND hostClient_ = nullptr;  // pages: the MDI client they live in
   WNDPROC clientDefault_ = nullptr;
   ClientHandler workspaceHandler_;
   HBRUSH brush_ = nullptr;

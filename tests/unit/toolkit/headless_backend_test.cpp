@@ -119,7 +119,8 @@ TEST_F(HeadlessToolkit, MessageBoxesAreRecordedAndAnsweredAsScripted) {
   ShellForm& page = Page(forms::AddChainView());
   backend.AnswerNextMessageBox(IDCANCEL);
   EXPECT_EQ(page.ShowMessageBox("中止しますか？", "Tessal　セットアップ", MB_OKCANCEL), IDCANCEL);
-  EXPECT_EQ(frame.ShowMessageBox("続行しますか？", "Tessal　セットアップ", MB_YESNO), IDYES) << "unscripted: first button";
+  EXPECT_EQ(frame.ShowMessageBox("続行しますか？", "Tessal　セットアップ", MB_YESNO), IDYES)
+      << "unscripted: first button";
   EXPECT_EQ(frame.ShowMessageBox("失敗しました。", "Tessal　セットアップ", MB_OK), IDOK);
   ASSERT_EQ(backend.MessageBoxes().size(), 3u);
   const auto& first = backend.MessageBoxes()[0];
@@ -137,11 +138,11 @@ TEST_F(HeadlessToolkit, TheExceptionDisplayAddsAFullStopAfterCharactersAboveIt) 
   } rows[] = {
       {"abc", "abc."},
       {"abc.", "abc."},
-      {"abc!", "abc!"},                    // '!' sorts below '.'
-      {"abc-", "abc-"},                    // '-' just below
-      {"abc/", "abc/."},                   // '/' just above
+      {"abc!", "abc!"},   // '!' sorts below '.'
+      {"abc-", "abc-"},   // '-' just below
+      {"abc/", "abc/."},  // '/' just above
       {"", ""},
-      {"エラー", "エラー."},             // a double-byte character
+      {"エラー", "エラー."},  // a double-byte character
       {"'CurrentVersion' のデータ型が不正です", "'CurrentVersion' のデータ型が不正です."},
   };
   for (const Row& row : rows) app.ShowException(Exception(row.message));
@@ -252,12 +253,13 @@ TEST_F(HeadlessToolkit, TheWorkspaceIsFilledUntilAHandlerReplacesItsProcedure) {
   EXPECT_EQ(backend.WorkspaceFills(), 1);
 
   std::vector<UINT> seen;
-  toolkit::WindowProcedure previous = frame.SubclassClient([&](HWND client, UINT message, toolkit::WParam w,
-                                                               toolkit::LParam l) -> toolkit::LResult {
-    seen.push_back(message);
-    EXPECT_EQ(client, frame.ClientHandle());
-    return message == toolkit::kEraseBackgroundMessage ? 1 : frame.CallClientProcedure(previous, client, message, w, l);
-  });
+  toolkit::WindowProcedure previous =
+      frame.SubclassClient([&](HWND client, UINT message, toolkit::WParam w, toolkit::LParam l) -> toolkit::LResult {
+        seen.push_back(message);
+        EXPECT_EQ(client, frame.ClientHandle());
+        return message == toolkit::kEraseBackgroundMessage ? 1
+                                                           : frame.CallClientProcedure(previous, client, message, w, l);
+      });
   ASSERT_NE(previous, nullptr);
   EXPECT_EQ(backend.SendToClient(frame, toolkit::kEraseBackgroundMessage, 0, 0), 1);
   EXPECT_EQ(backend.WorkspaceFills(), 1) << "the handler answers the erase now";

@@ -76,8 +76,12 @@ TEST_F(RegistryAccessorTest, ReadsStringsAsStored) {
     const char* value;
     std::string expected;
   } rows[] = {
-      {"CurrentVersion", "1.8"},   {"Expand", "%SystemRoot%\\表"}, {"EmbeddedNul", "1.4"},
-      {"Unterminated", "1.6"},     {"Empty", ""},                  {"Missing", ""},
+      {"CurrentVersion", "1.8"},
+      {"Expand", "%SystemRoot%\\表"},
+      {"EmbeddedNul", "1.4"},
+      {"Unterminated", "1.6"},
+      {"Empty", ""},
+      {"Missing", ""},
   };
   RegistryAccessor accessor(registry, HKEY_LOCAL_MACHINE, KEY_ALL_ACCESS);
   ASSERT_TRUE(accessor.OpenKey("\\SOFTWARE\\JavaSoft\\Java Runtime Environment"));
