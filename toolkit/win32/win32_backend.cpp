@@ -56,7 +56,13 @@ LRESULT CALLBACK Win32Backend::WindowProc(HWND window, UINT message, WPARAM wPar
     if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_MDICHILD) return DefMDIChildProcA(window, message, wParam, lParam);
     return DefWindowProcA(window, message, wParam, lParam);
   }
-  return bound->OnMessage(message, wParam, lParam);
+  try {
+    return bound->OnMessage(message, wParam, lParam);
+  } catch (...) {
+    // Handlers already show the errors they raise; whatever else is thrown
+    // stops here, as nothing may unwind through the window system.
+    return 0;
+  }
 }
 
 std::unique_ptr<FormPeer> Win32Backend::CreateFormWindow(Form& form, Form* frame) {

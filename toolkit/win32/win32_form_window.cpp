@@ -121,7 +121,11 @@ LRESULT CALLBACK Win32FormWindow::ClientProc(HWND client, UINT message, WPARAM w
   }
   if (!self->workspaceHandler_) return WorkspaceProc(client, message, wParam, lParam);
   LRESULT result = 0;
-  self->form_.App().Guard([&] { result = self->workspaceHandler_(client, message, wParam, lParam); });
+  try {
+    self->form_.App().Guard([&] { result = self->workspaceHandler_(client, message, wParam, lParam); });
+  } catch (...) {
+    // Nothing may unwind through the window system.
+  }
   return result;
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "tests/e2e/forms/shell_form.h"
 #include "tests/support/bytes.h"
 #include "toolkit/application.h"
+#include "toolkit/bitmap.h"
 #include "toolkit/win32/win32_backend.h"
 
 namespace {
@@ -293,6 +295,162 @@ TEST_F(FormsUnderWin32, RealClicksTextChangesAndTheOneSecondTimerReachTheHandler
   EXPECT_EQ(progress.fired.size(), 1u) << "a disabled timer stays silent";
   progress.Close();
   e2e::Pump(50);
+}
+
+}  // namespace
+
+namespace {
+
+// Answers the next message box from a second thread, as a user would:
+// reads its text, caption and owner, then presses the button.
+struct MessageBoxAnswer {
+  std::string text, caption;
+  HWND owner = nullptr;
+  bool hasErrorIcon = false;
+};
+
+DWORD WINAPI AnswerMessageBox(LPVOID parameter) {
+  auto* answer = static_cast<std::pair<MessageBoxAnswer*, int>*>(parameter);
+  for (int i = 0; i < 200; ++i) {
+    HWND box = FindWindowA("#32770", nullptr);
+    if (box && IsWindowVisible(box)) {
+      answer->first->caption = WindowText(box);
+      answer->first->text = WindowText(GetDlgItem(box, 0xFFFF));
+      answer->first->owner = GetWindow(box, GW_OWNER);
+      // The icon's static: id 20 on Windows, 1088 under Wine; without an icon it holds none.
+      for (int id : {20, 1088}) {
+        HWND icon = GetDlgItem(box, id);
+        if (icon && IsWindowVisible(icon) && SendMessageA(icon, STM_GETICON, 0, 0)) answer->first->hasErrorIcon = true;
+      }
+      PostMessageA(GetDlgItem(box, answer->second), BM_CLICK, 0, 0);
+      return 0;
+    }
+    Sleep(25);
+  }
+  return 1;
+}
+
+int ShowAndAnswer(const std::function<int()>& show, int button, MessageBoxAnswer& seen) {
+  std::pair<MessageBoxAnswer*, int> parameter{&seen, button};
+  HANDLE thread = CreateThread(nullptr, 0, &AnswerMessageBox, &parameter, 0, nullptr);
+  int result = show();
+  WaitForSingleObject(thread, 5000);
+  CloseHandle(thread);
+  return result;
+}
+
+TEST_F(FormsUnderWin32, MessageBoxesAreRealAndOwnedByTheAskingForm) {
+  ShellForm& page = app->CreateForm<ShellForm>(forms::AddChainView());
+  MessageBoxAnswer seen;
+  int result = ShowAndAnswer(
+      [&] { return page.ShowMessageBox("Tessalのインストールを中止しますか？", "Tessal　セットアップ", MB_OKCANCEL); },
+      IDCANCEL, seen);
+  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_BYTES(seen.text, "Tessalのインストールを中止しますか？");
+  EXPECT_BYTES(seen.caption, "Tessal　セットアップ");
+  EXPECT_EQ(seen.owner, frame->Handle()) << "a page's box is owned by the window it sits in";
+  EXPECT_FALSE(seen.hasErrorIcon);
+
+  MessageBoxAnswer error;
+  ShowAndAnswer(
+      [&] {
+        app->ShowException(Exception("'CurrentVersion' のデータ型が不正です"));
+        return 0;
+      },
+      IDOK, error);
+  EXPECT_BYTES(error.text, "'CurrentVersion' のデータ型が不正です.");
+  EXPECT_BYTES(error.caption, "setup");
+  EXPECT_TRUE(error.hasErrorIcon);
+  page.Close();
+  e2e::Pump(50);
+}
+
+TEST_F(FormsUnderWin32, AWorkspaceHandlerPaintsAndThePreviousProcedureStillFillsBlue) {
+  HWND client = frame->ClientHandle();
+  auto pixel = [client] {
+    InvalidateRect(client, nullptr, TRUE);
+    e2e::Pump(200);
+    HDC dc = GetDC(client);
+    COLORREF colour = GetPixel(dc, 10, 10);
+    ReleaseDC(client, dc);
+    return colour;
+  };
+  EXPECT_EQ(pixel(), RGB(0, 0, 255));
+
+  HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+  int erases = 0;
+  toolkit::WindowProcedure previous = nullptr;
+  previous = frame->SubclassClient([&](HWND window, UINT message, toolkit::WParam w, toolkit::LParam l) {
+    if (message != WM_ERASEBKGND) return frame->CallClientProcedure(previous, window, message, w, l);
+    ++erases;
+    RECT area;
+    GetClientRect(window, &area);
+    FillRect(reinterpret_cast<HDC>(w), &area, red);
+    return static_cast<toolkit::LResult>(1);
+  });
+  ASSERT_NE(previous, nullptr);
+  EXPECT_EQ(pixel(), RGB(255, 0, 0));
+  EXPECT_GT(erases, 0);
+
+  // A handler that hands everything on: the toolkit's own blue again.
+  frame->SubclassClient([&](HWND window, UINT message, toolkit::WParam w, toolkit::LParam l) {
+    return frame->CallClientProcedure(previous, window, message, w, l);
+  });
+  EXPECT_EQ(pixel(), RGB(0, 0, 255));
+  DeleteObject(red);
+}
+
+// A 2 x 3 picture, 24 bits, as a bitmap file.
+std::string TinyBitmap() {
+  const int width = 2, height = 3, stride = 8;
+  std::string file(54 + stride * height, '\0');
+  auto put32 = [&file](size_t at, DWORD value) {
+    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+  };
+  file[0] = 'B';
+  file[1] = 'M';
+  put32(2, static_cast<DWORD>(file.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, width);
+  put32(22, height);
+  file[26] = 1;
+  file[28] = 24;
+  return file;
+}
+
+void WriteFile(const std::string& path, const std::string& content) {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(file, nullptr) << path;
+  std::fwrite(content.data(), 1, content.size(), file);
+  std::fclose(file);
+}
+
+TEST_F(FormsUnderWin32, ABareBitmapNameIsLookedUpInTheCurrentDirectoryOnly) {
+  char temp[MAX_PATH] = {}, program[MAX_PATH] = {}, previous[MAX_PATH] = {};
+  GetTempPathA(sizeof temp, temp);
+  std::string folder = std::string(temp) + "forms_bitmap";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  GetModuleFileNameA(nullptr, program, sizeof program);
+  std::string beside(program);
+  beside = beside.substr(0, beside.rfind('\\') + 1) + "OnlyBesideTheProgram.bmp";
+  WriteFile(folder + "\\Setup.bmp", TinyBitmap());
+  WriteFile(beside, TinyBitmap());
+  GetCurrentDirectoryA(sizeof previous, previous);
+  SetCurrentDirectoryA(folder.c_str());
+
+  toolkit::Bitmap picture(*app);
+  EXPECT_NO_THROW(picture.LoadFromFile("Setup.bmp"));
+  EXPECT_EQ(picture.Width(), 2);
+  EXPECT_EQ(picture.Height(), 3);
+  toolkit::Bitmap elsewhere(*app);
+  EXPECT_THROW(elsewhere.LoadFromFile("OnlyBesideTheProgram.bmp"), Exception);
+  EXPECT_EQ(elsewhere.Width(), 0);
+
+  SetCurrentDirectoryA(previous);
+  DeleteFileA(beside.c_str());
+  DeleteFileA((folder + "\\Setup.bmp").c_str());
+  RemoveDirectoryA(folder.c_str());
 }
 
 }  // namespace
