@@ -134,9 +134,15 @@ std::string OwnFolder() {
 }
 
 std::string Environment(const char* name) {
-  char buffer[2048] = {};
-  DWORD length = ::GetEnvironmentVariableA(name, buffer, sizeof buffer);
-  return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+  // Read wide and convert: Wine's ANSI call cuts values with Japanese in them.
+  wchar_t wideName[256] = {};
+  ::MultiByteToWideChar(CP_ACP, 0, name, -1, wideName, 256);
+  wchar_t wide[2048] = {};
+  DWORD length = ::GetEnvironmentVariableW(wideName, wide, 2048);
+  if (length == 0 || length >= 2048) return "";
+  char buffer[4096] = {};
+  int bytes = ::WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(length), buffer, sizeof buffer, nullptr, nullptr);
+  return std::string(buffer, bytes > 0 ? bytes : 0);
 }
 
 }  // namespace e2e

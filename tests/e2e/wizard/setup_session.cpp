@@ -49,8 +49,8 @@ bool WriteTestBitmap(const std::string& path, int width, int height) {
   return WriteFile(path, data);
 }
 
-bool SetupSession::Launch(const std::string& currentDirectory) {
-  process = Start("\"" + SetupExe() + "\"", currentDirectory);
+bool SetupSession::Launch(const std::string& currentDirectory, const std::string& exe) {
+  process = Start("\"" + exe + "\"", currentDirectory);
   if (!process.ok()) return false;
   frame = WaitForTopLevel(kFrameCaption);
   return frame != nullptr;

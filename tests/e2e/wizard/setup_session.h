@@ -36,8 +36,9 @@ struct SetupSession {
   Started process;
   HWND frame = nullptr;
 
-  // Starts Setup.exe with the current directory given and waits for its main window.
-  bool Launch(const std::string& currentDirectory);
+  // Starts Setup.exe (the build's, or the one given) with the current
+  // directory given and waits for its main window.
+  bool Launch(const std::string& currentDirectory, const std::string& exe = SetupExe());
   // The page (MDI child) of this caption, once it is visible.
   HWND WaitForPage(const std::string& caption, DWORD timeoutMs = kDefaultWaitMs) const;
   // The page's child control with this caption, or of this class when caption is empty.

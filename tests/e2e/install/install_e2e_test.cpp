@@ -1,0 +1,227 @@
+// A whole installation with the real Setup.exe under Wine, checked from
+// outside: files, attributes, shortcuts, registry, the completion page.
+#include <windows.h>
+// after windows.h
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/wizard/setup_session.h"
+#include "tests/support/bytes.h"
+
+namespace e2e {
+namespace {
+
+const std::string kMedium = "C:\\medium";
+const std::string kInstall = "C:\\Program Files\\tessal";
+const std::string kJavaHome = "C:\\Java\\jre1.8";
+const std::string kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const std::string kUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessal";
+const char* const kProductFiles[] = {"tessal.jar", "tessal.exe", "boot.ini", "readme.txt", "Uninstall.exe", "jh.jar"};
+
+struct Link {
+  std::string target, folder;
+};
+
+Link ReadLink(const std::string& path) {
+  Link link{"<unreadable>", "<unreadable>"};
+  ::CoInitialize(nullptr);
+  IShellLinkA* shellLink = nullptr;
+  if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&shellLink)))) {
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      wchar_t wide[MAX_PATH];
+      ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+      if (SUCCEEDED(file->Load(wide, STGM_READ))) {
+        char target[MAX_PATH] = {}, folder[MAX_PATH] = {};
+        shellLink->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
+        shellLink->GetWorkingDirectory(folder, MAX_PATH);
+        link = {target, folder};
+      }
+      file->Release();
+    }
+    shellLink->Release();
+  }
+  ::CoUninitialize();
+  return link;
+}
+
+class InstallE2E : public ::testing::Test {
+ protected:
+  SetupSession setup;
+  std::string programs, desktop, sendTo;
+
+  void SetUp() override {
+    RemoveTree(kInstall);
+    RemoveTree(kMedium);
+    MakeFolders(kMedium);
+    ASSERT_TRUE(::CopyFileA(SetupExe().c_str(), (kMedium + "\\Setup.exe").c_str(), FALSE));
+    for (const char* name : kProductFiles) ASSERT_TRUE(WriteFile(kMedium + "\\" + name, std::string("file ") + name));
+    ::SetFileAttributesA((kMedium + "\\tessal.exe").c_str(), FILE_ATTRIBUTE_READONLY);  // as from a CD
+    RegisterJava("1.8", kJavaHome, true);
+    programs = RegString(HKEY_CURRENT_USER, kShellFolders, "Programs");
+    desktop = RegString(HKEY_CURRENT_USER, kShellFolders, "Desktop");
+    sendTo = RegString(HKEY_CURRENT_USER, kShellFolders, "SendTo");
+    // Each case starts from a machine without our shortcuts.
+    ::DeleteFileA((desktop + "\\Tessal.lnk").c_str());
+    ::DeleteFileA((sendTo + "\\Tessal.lnk").c_str());
+    RemoveTree(programs + "\\Tessal");
+    DeleteRegTree(HKEY_LOCAL_MACHINE, kUninstallKey);
+    SetRegString(HKEY_CLASSES_ROOT, "xmlfile\\shell\\open\\command", "", "\"C:\\old\\viewer.exe\" \"%1\"");
+    SetRegString(HKEY_CLASSES_ROOT, "xmlfile\\shell\\open\\ddeexec", "", "[open(\"%1\")]");
+    SetRegString(HKEY_CLASSES_ROOT, "xmlfile\\shell\\open\\ddeexec\\Application", "", "viewer");
+  }
+  void TearDown() override {
+    setup.End(0);
+    ::SetFileAttributesA((kMedium + "\\tessal.exe").c_str(), FILE_ATTRIBUTE_NORMAL);
+  }
+
+  HWND Button(HWND page, const std::string& caption) { return SetupSession::Control(page, caption, "Button"); }
+
+  // From the start to the progress page, with the choices given.
+  HWND WalkToStart(const std::string& folder, bool addSend, bool chainXml, bool startMenu, bool desktopLink,
+                   bool javaQuestion = false) {
+    if (!setup.Launch(kMedium, kMedium + "\\Setup.exe")) return nullptr;
+    if (javaQuestion) Answer(WaitForMessageBox(), IDYES);
+    HWND page = setup.WaitForPage(kFolderPage);
+    if (!page) return nullptr;
+    SetText(SetupSession::Control(page, "", "Edit"), folder);
+    Click(Button(page, "次へ >"));
+    if (!FolderExists(folder)) Answer(WaitForMessageBox(), IDOK);
+    HWND chain = setup.WaitForPage(kChainPage);
+    if (!chain) return nullptr;
+    SetChecked(Button(chain, "ファイルを送るに追加する"), addSend);
+    SetChecked(Button(chain, "XMLファイルに関連付ける"), chainXml);
+    Click(Button(chain, "次へ >"));
+    HWND shortcuts = setup.WaitForPage(kShortcutPage);
+    if (!shortcuts) return nullptr;
+    SetChecked(Button(shortcuts, "スタートメニューにショートカットを追加する"), startMenu);
+    SetChecked(Button(shortcuts, "デスクトップにショートカットを追加する"), desktopLink);
+    Click(Button(shortcuts, "開始"));
+    return setup.WaitForPage(kProgressPage);
+  }
+};
+
+TEST_F(InstallE2E, EveryOptionInstallsFilesShortcutsAssociationAndEntry) {
+  ASSERT_NE(WalkToStart(kInstall, true, true, true, true), nullptr);
+  HWND completed = setup.WaitForPage(kCompletedPage, 60000);
+  ASSERT_NE(completed, nullptr);
+  EXPECT_TRUE(Screenshot("install_completed_page"));
+
+  for (const char* name : {"tessal.jar", "tessal.exe", "boot.ini", "readme.txt", "Uninstall.exe"}) {
+    std::string path = kInstall + "\\" + name;
+    EXPECT_EQ(ReadFile(path), std::string("file ") + name) << path;
+    EXPECT_EQ(Attributes(path) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), 0u)
+        << path << " ends with normal attributes";
+  }
+  EXPECT_EQ(ReadFile(kJavaHome + "\\lib\\ext\\jh.jar"), "file jh.jar");
+  EXPECT_FALSE(FileExists(kInstall + "\\jh.jar"));
+
+  const std::string links[] = {programs + "\\Tessal\\Tessal.lnk", desktop + "\\Tessal.lnk", sendTo + "\\Tessal.lnk"};
+  const char* copies[] = {"programs.lnk", "desktop.lnk", "sendto.lnk"};
+  std::string artifacts = WindowsPath(Environment("TESSAL_ARTIFACTS"));
+  for (const char* copy : copies) ::DeleteFileA((artifacts + "\\" + copy).c_str());
+  for (int i = 0; i < 3; ++i) {
+    Link link = ReadLink(links[i]);
+    EXPECT_BYTES(link.target, kInstall + "\\tessal.exe") << links[i];
+    EXPECT_BYTES(link.folder, kInstall) << links[i];
+    if (!Environment("TESSAL_ARTIFACTS").empty())
+      ::CopyFileA(links[i].c_str(), (artifacts + "\\" + copies[i]).c_str(), FALSE);
+  }
+
+  EXPECT_BYTES(RegString(HKEY_CLASSES_ROOT, "xmlfile\\shell\\open\\command", ""),
+               "\"C:\\Program Files\\tessal\\tessal.exe\" \"%1\"");
+  EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, "xmlfile\\shell\\open\\ddeexec"));
+  EXPECT_BYTES(RegString(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName"), "Tessal");
+  EXPECT_BYTES(RegString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"),
+               "C:\\Program Files\\tessal\\Uninstall.exe");
+
+  // OK opens the read-me in Notepad and ends the setup program with 0.
+  Click(Button(completed, "OK"));
+  EXPECT_EQ(setup.End(), 0);
+  HWND notepad = nullptr;
+  for (int waited = 0; !notepad && waited < 15000; waited += 100) {
+    struct Find {
+      static BOOL CALLBACK Visit(HWND window, LPARAM param) {
+        char title[256] = {};
+        ::GetWindowTextA(window, title, sizeof title);
+        if (::IsWindowVisible(window) && std::string(title).find("readme.txt") != std::string::npos) {
+          *reinterpret_cast<HWND*>(param) = window;
+          return FALSE;
+        }
+        return TRUE;
+      }
+    };
+    ::EnumWindows(Find::Visit, reinterpret_cast<LPARAM>(&notepad));
+    if (!notepad) ::Sleep(100);
+  }
+  ASSERT_NE(notepad, nullptr) << "Notepad shows the read-me";
+  EXPECT_TRUE(Screenshot("install_notepad_readme"));
+  ::PostMessageA(notepad, WM_CLOSE, 0, 0);
+}
+
+TEST_F(InstallE2E, AbortDuringTheCopyLeavesNoRegistryChangeAndNoShortcut) {
+  // A large archive keeps the copy stage on the screen.
+  std::string big(150u << 20, 'J');
+  ASSERT_TRUE(WriteFile(kMedium + "\\tessal.jar", big));
+  big.clear();
+  big.shrink_to_fit();
+  std::string folder = "C:\\abort_test\\tessal";
+  HWND progress = WalkToStart(folder, true, true, true, true);
+  ASSERT_NE(progress, nullptr);
+  HWND stage = nullptr;
+  for (int waited = 0; waited < 20000; waited += 20) {
+    stage = FindChild(progress, "ファイルのコピー中...", "Static");
+    if (stage) break;
+    ::Sleep(20);
+  }
+  ASSERT_NE(stage, nullptr) << "the copy stage is shown";
+  // The click is handled at the run's next pass of message processing.
+  Click(Button(progress, "中止"));
+  MessageBoxSeen question = WaitForMessageBox();
+  EXPECT_BYTES(question.text, "Tessalのインストールを中止しますか？");
+  EXPECT_EQ(question.buttons, (std::vector<int>{IDOK, IDCANCEL}));
+  EXPECT_TRUE(Screenshot("install_progress_copying"));  // the stage and detail lines behind the question
+  Answer(question, IDOK);
+  EXPECT_EQ(setup.End(30000), 0);
+  EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+  EXPECT_BYTES(RegString(HKEY_CLASSES_ROOT, "xmlfile\\shell\\open\\command", ""), "\"C:\\old\\viewer.exe\" \"%1\"");
+  EXPECT_TRUE(RegKeyExists(HKEY_CLASSES_ROOT, "xmlfile\\shell\\open\\ddeexec"));
+  EXPECT_FALSE(FileExists(desktop + "\\Tessal.lnk"));
+  EXPECT_FALSE(FileExists(sendTo + "\\Tessal.lnk"));
+  EXPECT_FALSE(FileExists(kInstall + "\\boot.ini"));
+  RemoveTree("C:\\abort_test");
+}
+
+TEST_F(InstallE2E, ACopyFailureSaysSoAndEndsWithZero) {
+  std::string folder = "C:\\fail_test";
+  MakeFolders(folder);
+  HWND progress = WalkToStart(folder, false, false, false, false);
+  ASSERT_NE(progress, nullptr);
+  // A folder where the archive should go: the copy onto it fails.
+  MakeFolders(folder + "\\tessal.jar");
+  MessageBoxSeen failure = WaitForMessageBox(20000);
+  ASSERT_NE(failure.window, nullptr);
+  EXPECT_BYTES(failure.text, "ファイルのコピーに失敗しました。");
+  EXPECT_BYTES(failure.caption, kSetupCaption);
+  EXPECT_EQ(failure.buttons, (std::vector<int>{IDOK}));
+  Answer(failure, IDOK);
+  EXPECT_EQ(setup.End(), 0);
+  EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+  RemoveTree(folder);
+}
+
+TEST_F(InstallE2E, WithoutJavaTheLibraryStaysInTheInstallFolder) {
+  RemoveJava();
+  std::string folder = "C:\\nojava\\tessal";
+  HWND progress = WalkToStart(folder, false, false, false, false, true);
+  ASSERT_NE(progress, nullptr);
+  ASSERT_NE(setup.WaitForPage(kCompletedPage, 60000), nullptr);
+  EXPECT_EQ(ReadFile(folder + "\\jh.jar"), "file jh.jar");
+  RemoveTree("C:\\nojava");
+}
+
+}  // namespace
+}  // namespace e2e
