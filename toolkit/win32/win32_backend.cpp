@@ -28,13 +28,26 @@ Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
   form.lpszClassName = FormClassName();
   RegisterClassExA(&form);  // a second backend in the same process finds it registered: fine
 
-  // The application's own top-level window: it carries the title and owns
-  // the messages that belong to no form. It is never shown.
+  // The application's own top-level window: it carries the title, and so
+  // the taskbar button, owns the main frame (which then has no button of
+  // its own) and the messages that belong to no form. It has no size.
   WNDCLASSEXA application = form;
+  application.lpfnWndProc = &Win32Backend::ApplicationProc;
   application.lpszClassName = kApplicationClass;
   RegisterClassExA(&application);
-  applicationWindow_ =
-      CreateWindowExA(0, kApplicationClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_, nullptr);
+  applicationWindow_ = CreateWindowExA(
+      0, kApplicationClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+      GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr, instance_, nullptr);
+}
+
+// The application window has no form; closing it from its taskbar button
+// closes the main frame, which asks its own question.
+LRESULT CALLBACK Win32Backend::ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CLOSE) {
+    if (HWND client = CurrentMdiClient()) PostMessageA(GetParent(client), WM_CLOSE, 0, 0);
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
 }
 
 Win32Backend::~Win32Backend() {

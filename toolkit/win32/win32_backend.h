@@ -33,6 +33,8 @@ class Win32Backend final : public Backend {
 
   // The one window procedure of the form windows.
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // The procedure of the application's own window, which has no form.
+  static LRESULT CALLBACK ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   // TranslateMDISysAccel for the frame's workspace, the dialog keys (Tab,

@@ -47,8 +47,10 @@ std::unique_ptr<Win32FormWindow> Win32FormWindow::Create(Win32Backend& backend, 
   DWORD style = StyleOf(description);
   if (window->frame_) {
     const Rect& bounds = description.bounds;
+    // Owned by the application's window, whose title is the taskbar text.
     CreateWindowExA(0, Win32Backend::FormClassName(), description.caption.c_str(), style, bounds.left, bounds.top,
-                    bounds.width, bounds.height, nullptr, nullptr, backend.Instance(), window.get());
+                    bounds.width, bounds.height, backend.ApplicationHandle(), nullptr, backend.Instance(),
+                    window.get());
   } else {
     Win32FormWindow* host = frame ? Of(*frame) : nullptr;
     if (host == nullptr || host->client_ == nullptr) throw Exception("'" + form.Name() + "' has no MDI frame");
@@ -248,6 +250,7 @@ void Win32FormWindow::SetVisible(bool visible) {
     return;
   }
   if (frame_) {
+    ShowWindow(backend_.ApplicationHandle(), SW_SHOWNOACTIVATE);
     bool maximised = form_.Description().state == WindowState::Maximized;
     ShowWindow(window_, maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     UpdateWindow(window_);

@@ -71,6 +71,11 @@ TEST_F(FormsUnderWin32, MainWindowIsAMaximisedMdiFrameOverABlueWorkspace) {
   EXPECT_BYTES(WindowText(window), "Tessal\x81\x40\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5b\x83\x89\x81\x5b");
   EXPECT_BYTES(WindowText(window), "Tessal　インストーラー");
   EXPECT_TRUE(IsZoomed(window));
+  // The title is the taskbar text: it is the caption of the application's
+  // window, which owns the frame.
+  EXPECT_EQ(GetWindow(window, GW_OWNER), app->Handle());
+  EXPECT_BYTES(WindowText(app->Handle()), "setup");
+  EXPECT_TRUE(IsWindowVisible(app->Handle()));
   EXPECT_TRUE(IsWindowVisible(window));
 
   LONG style = GetWindowLongA(window, GWL_STYLE);
