@@ -125,6 +125,15 @@ class HeadlessFormWindow final : public FormPeer {
   ClientHandler handler_;
 };
 
+namespace {
+
+// A user reaches a control that is enabled and shown on a shown form.
+bool UserCanReach(const Control& control) {
+  return control.Enabled() && control.Visible() && control.Parent().Visible();
+}
+
+}  // namespace
+
 HeadlessBackend::HeadlessBackend() : applicationHandle_(NewHandle()) { activeBackend = this; }
 
 HeadlessBackend::~HeadlessBackend() {
@@ -158,14 +167,14 @@ void HeadlessBackend::RunPosted() {
 }
 
 bool HeadlessBackend::Click(Button& button) {
-  if (!button.Enabled() || !button.Visible()) return false;
+  if (!UserCanReach(button)) return false;
   button.HandleClick();
   RunPosted();
   return true;
 }
 
 bool HeadlessBackend::Toggle(CheckBox& box) {
-  if (!box.Enabled() || !box.Visible()) return false;
+  if (!UserCanReach(box)) return false;
   box.SetChecked(!box.Checked());
   box.HandleClick();
   RunPosted();
@@ -173,7 +182,7 @@ bool HeadlessBackend::Toggle(CheckBox& box) {
 }
 
 bool HeadlessBackend::Type(Edit& edit, const std::string& text) {
-  if (!edit.Enabled() || !edit.Visible()) return false;
+  if (!UserCanReach(edit)) return false;
   edit.SetText(text);
   RunPosted();
   return true;

@@ -42,7 +42,7 @@ class HeadlessBackend final : public Backend {
   ~HeadlessBackend() override;
 
   // Driving. Each returns false, doing nothing, where a user could not act:
-  // a disabled or hidden control, a disabled timer.
+  // a disabled or hidden control, a hidden form, a disabled timer.
   bool Click(Button& button);
   bool Toggle(CheckBox& box);
   bool Type(Edit& edit, const std::string& text);

@@ -242,7 +242,8 @@ bool Win32FormWindow::Enabled() const { return IsWindowEnabled(window_) != FALSE
 
 void Win32FormWindow::SetEnabled(bool enabled) { EnableWindow(window_, enabled ? TRUE : FALSE); }
 
-bool Win32FormWindow::Visible() const { return window_ && IsWindowVisible(window_); }
+// The form's own visibility, also while the frame around a page is hidden.
+bool Win32FormWindow::Visible() const { return window_ && (GetWindowLongA(window_, GWL_STYLE) & WS_VISIBLE); }
 
 void Win32FormWindow::SetVisible(bool visible) {
   if (!visible) {

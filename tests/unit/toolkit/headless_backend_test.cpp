@@ -245,6 +245,9 @@ TEST_F(HeadlessToolkit, ControlsReactOnlyWhereAUserCouldAct) {
   timer.SetEnabled(false);
   EXPECT_FALSE(backend.FireTimer(timer));
   EXPECT_EQ(progress.fired, std::vector<std::string>{"Timer1Timer"});
+
+  progress.Hide();
+  EXPECT_FALSE(backend.Click(progress.Find<toolkit::Button>("btnCancel"))) << "a hidden page cannot be clicked";
 }
 
 TEST_F(HeadlessToolkit, TheWorkspaceIsFilledUntilAHandlerReplacesItsProcedure) {
