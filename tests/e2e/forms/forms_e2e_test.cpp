@@ -269,13 +269,22 @@ TEST_F(FormsUnderWin32, EachPageMatchesItsTable) {
   }
 }
 
-TEST_F(FormsUnderWin32, TheFolderPromptsAccessKeyLeadsToTheFolderEdit) {
+TEST_F(FormsUnderWin32, OnlyTheFolderPromptReadsAnAccessKey) {
   ShellForm& page = app->CreateForm<ShellForm>(forms::SelectInstallFolderView());
   HWND label = page.Find<toolkit::Control>("Label1").Handle();
   EXPECT_EQ(GetWindow(label, GW_HWNDNEXT), page.Find<toolkit::Control>("txtInstallFolder").Handle())
       << "the dialog manager moves an access key's focus to the next control";
   EXPECT_EQ(GetWindowLongA(label, GWL_STYLE) & SS_NOPREFIX, 0);
   page.Close();
+
+  // Labels without an access key show "&" as it is, e.g. in a path.
+  ShellForm& progress = app->CreateForm<ShellForm>(forms::InstallProgressView());
+  auto& details = progress.Find<toolkit::Label>("lblDetails");
+  EXPECT_EQ(GetWindowLongA(details.Handle(), GWL_STYLE) & SS_NOPREFIX, SS_NOPREFIX);
+  details.SetCaption("C:\\Tools & Data\\tessal\\tessal.jar");
+  EXPECT_BYTES(details.Caption(), "C:\\Tools & Data\\tessal\\tessal.jar");
+  progress.Find<toolkit::Timer>("Timer1").SetEnabled(false);
+  progress.Close();
   e2e::Pump(50);
 }
 
