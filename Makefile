@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build build-native build-win32 test test-native test-win32 demo clean
+.PHONY: all deps build build-native build-win32 test test-native test-win32 medium demo clean
 
 all: build
 
@@ -29,8 +29,11 @@ test: deps
 	$(MAKE) test-native
 	$(MAKE) test-win32
 
+medium: build-win32
+	bash scripts/make-medium.sh build/win32 build/medium
+
 demo: deps
-	@echo "make demo: the demo medium is not built yet; 'make test' builds both programs and runs every suite."
+	bash scripts/demo.sh
 
 clean:
 	rm -rf build

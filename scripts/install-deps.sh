@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-gothic fonts-wine
   liblnk-utils
   locales
+  openjdk-17-jdk-headless zip python3
 )
 
 missing=()

@@ -15,6 +15,8 @@
 #   TESSAL_ARTIFACTS  folder for screenshots; the program asks for one by
 #                     writing NAME.req there and waits for NAME.png
 #   TESSAL_TIMEOUT    seconds before the program is stopped (default 300)
+#   TESSAL_USE_DISPLAY=1  run on the caller's $DISPLAY instead of a private
+#                     Xvfb (for a person to watch and click)
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -106,7 +108,12 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-start_display
+if [ "${TESSAL_USE_DISPLAY:-0}" = 1 ] && [ -n "${DISPLAY:-}" ]; then
+  # A person's display has its own window manager: let it manage the windows.
+  wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1
+else
+  start_display
+fi
 
 # Screenshots on request: a Windows program cannot reach the X server's
 # root window, so it asks for one through a file.
