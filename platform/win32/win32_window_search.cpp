@@ -1,0 +1,11 @@
+#include "platform/win32/win32_window_search.h"
+
+namespace platform {
+
+BOOL Win32WindowSearch::EnumWindows(WNDENUMPROC enumProc, LPARAM lParam) { return ::EnumWindows(enumProc, lParam); }
+
+int Win32WindowSearch::GetWindowTextA(HWND window, LPSTR buffer, int maxCount) {
+  return ::GetWindowTextA(window, buffer, maxCount);
+}
+
+}  // namespace platform

@@ -1,0 +1,30 @@
+// The window-search port: the top-level windows of the desktop and their
+// titles, with the Win32 names, arguments and results. Used by the
+// launcher's splash to look for the application's window.
+#pragma once
+
+#include "platform/win_types.h"
+
+#ifndef _WIN32
+#ifndef CALLBACK
+#define CALLBACK
+#endif
+using WNDENUMPROC = BOOL(CALLBACK*)(HWND, LPARAM);
+#endif
+
+namespace platform {
+
+class WindowSearch {
+ public:
+  virtual ~WindowSearch() = default;
+
+  // Calls the procedure for every top-level window, top of the z-order
+  // first, until it returns FALSE; returns FALSE when it was stopped so.
+  virtual BOOL EnumWindows(WNDENUMPROC enumProc, LPARAM lParam) = 0;
+  // Copies at most maxCount - 1 bytes of the title in the ANSI code page
+  // and a terminator; returns the bytes copied, 0 for an empty title or a
+  // window that is gone.
+  virtual int GetWindowTextA(HWND window, LPSTR buffer, int maxCount) = 0;
+};
+
+}  // namespace platform
