@@ -1,6 +1,9 @@
 #include "launcher/launcher_app.h"
 
 #include <cstdlib>
+#include <memory>
+
+#include "launcher/splash_dlg.h"
 
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_message_box.h"
@@ -30,7 +33,12 @@ BOOL CLauncherApp::InitInstance() {
 }
 
 void CLauncherApp::ShowSplash(HANDLE javaProcess) {
-  // The launcher ends here and the Java process runs on, owned by nobody:
-  // its handle is left open, as the splash that waits on it needs it to be.
-  (void)javaProcess;
+  // The launcher ends after the splash and the Java process runs on, owned
+  // by nobody: its handle is left open, as the splash waits on it.
+  auto splash = std::make_unique<CSplashDlg>();
+  splash->m_hProcess = javaProcess;
+  m_pMainWnd = splash.get();
+  splash->DoModal();  // how it ended makes no difference
+  // The window's end cleared the pointer; a splash that never came up did not.
+  if (m_pMainWnd == splash.get()) m_pMainWnd = nullptr;
 }
