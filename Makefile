@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build build-native build-win32 test test-native test-win32 medium demo clean
+.PHONY: all deps build build-native build-win32 test test-native test-win32 medium demo bench clean
 
 all: build
 
@@ -34,6 +34,9 @@ medium: build-win32
 
 demo: deps
 	bash scripts/demo.sh
+
+bench: deps
+	bash scripts/bench.sh
 
 clean:
 	rm -rf build

@@ -28,8 +28,8 @@ to_windows_text "$here/medium/boot.ini" "$out/boot.ini"
 python3 "$here/medium/make_setup_bmp.py" "$out/Setup.bmp"
 
 mkdir -p "$work/app" "$work/lib"
-javac -nowarn --release 8 -encoding UTF-8 -d "$work/app" $(find "$here/medium/java/app" -name '*.java')
-javac -nowarn --release 8 -encoding UTF-8 -d "$work/lib" $(find "$here/medium/java/lib" -name '*.java')
+javac -nowarn --release 7 -Xlint:-options -encoding UTF-8 -d "$work/app" $(find "$here/medium/java/app" -name '*.java')
+javac -nowarn --release 7 -Xlint:-options -encoding UTF-8 -d "$work/lib" $(find "$here/medium/java/lib" -name '*.java')
 jar --create --file "$out/tessal.jar" --main-class tessal.TessalApp -C "$work/app" .
 jar --create --file "$out/jh.jar" -C "$work/lib" .
 

@@ -35,12 +35,12 @@ public final class TessalApp {
 
     private static void show(String[] documents) {
         JFrame frame = new JFrame(title(documents));
-        DefaultListModel model = new DefaultListModel();
+        DefaultListModel<String> model = new DefaultListModel<String>();
         for (int i = 0; i < documents.length; i++) {
             model.addElement(documents[i]);
         }
         frame.getContentPane().add(new JLabel("Documents: " + documents.length), BorderLayout.NORTH);
-        frame.getContentPane().add(new JScrollPane(new JList(model)), BorderLayout.CENTER);
+        frame.getContentPane().add(new JScrollPane(new JList<String>(model)), BorderLayout.CENTER);
         frame.addWindowListener(new WindowAdapter() {
             public void windowClosing(WindowEvent event) {
                 System.exit(0);

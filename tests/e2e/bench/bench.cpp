@@ -1,0 +1,179 @@
+// The measurements of `make bench`, taken under Wine against the medium's
+// programs. Each figure is the median of several runs; each comparison is
+// measured side by side in the same run. Prints one line per figure:
+//   name<TAB>value<TAB>unit
+#include <windows.h>
+// after windows.h
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/road/road.h"
+
+namespace {
+
+constexpr int kRuns = 5;
+
+double NowMs() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    ::QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER now;
+  ::QueryPerformanceCounter(&now);
+  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[values.size() / 2];
+}
+
+void Print(const char* name, double value, const char* unit) { std::printf("%s\t%.1f\t%s\n", name, value, unit); }
+
+std::string WindowsPath(const std::string& linuxPath) {
+  std::string path = "Z:" + linuxPath;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+// Milliseconds from the start of commandLine until the runtime's record
+// appears; the started program is ended then.
+double UntilRuntimeStarts(const std::string& commandLine, const std::string& folder) {
+  ::DeleteFileA(road::kRecord.c_str());
+  double start = NowMs();
+  e2e::Started started = e2e::Start(commandLine, folder);
+  while (e2e::Attributes(road::kRecord) == INVALID_FILE_ATTRIBUTES && NowMs() - start < 20000) ::Sleep(1);
+  double elapsed = NowMs() - start;
+  e2e::Kill(started);
+  e2e::WaitForExit(started, 5000);
+  ::CloseHandle(started.process);
+  return elapsed;
+}
+
+SIZE_T PeakWorkingSet(HANDLE process) {
+  PROCESS_MEMORY_COUNTERS counters = {};
+  counters.cb = sizeof counters;
+  return ::GetProcessMemoryInfo(process, &counters, sizeof counters) ? counters.PeakWorkingSetSize : 0;
+}
+
+HWND Child(HWND parent, const std::string& caption, DWORD timeoutMs) {
+  return e2e::WaitForChild(parent, caption, timeoutMs);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: bench MEDIUM_DIR STAND_IN_JAVA\n");
+    return 2;
+  }
+  const std::string medium = WindowsPath(argv[1]);
+  if (!road::InstallJavaStandIn(WindowsPath(argv[2]))) return 1;
+  ::SetEnvironmentVariableA("TESSAL_STAND_IN_WINDOW", nullptr);  // the runtime ends at once
+
+  // The launcher in an install folder of its own, beside the archive.
+  const std::string folder = "C:\\bench\\tessal";
+  e2e::MakeFolders(folder);
+  for (const char* name : {"tessal.exe", "tessal.jar", "boot.ini"})
+    ::CopyFileA((medium + "\\" + name).c_str(), (folder + "\\" + name).c_str(), FALSE);
+  const std::string javaw = "\"" + road::kJavaHome + "\\bin\\javaw.exe\"";
+  std::vector<double> viaLauncher, direct;
+  for (int run = 0; run < kRuns; ++run) {
+    viaLauncher.push_back(UntilRuntimeStarts("\"" + folder + "\\tessal.exe\"", folder));
+    direct.push_back(UntilRuntimeStarts(javaw + " -jar \"" + folder + "\\tessal.jar\"", folder));
+  }
+  Print("launcher_to_runtime_ms", Median(viaLauncher), "ms");
+  Print("runtime_direct_ms", Median(direct), "ms");
+
+  // The setup program from its start to the install-folder page, and its
+  // working set there.
+  std::vector<double> toFolderPage;
+  SIZE_T setupPeak = 0;
+  for (int run = 0; run < kRuns; ++run) {
+    double start = NowMs();
+    e2e::Started setup = e2e::Start("\"" + medium + "\\Setup.exe\"", medium);
+    HWND frame = e2e::WaitForTopLevel("Tessal　インストーラー");
+    HWND page = frame ? Child(frame, "フォルダの選択", 20000) : nullptr;
+    if (page) toFolderPage.push_back(NowMs() - start);
+    setupPeak = std::max(setupPeak, PeakWorkingSet(setup.process));
+    e2e::Kill(setup);
+    e2e::WaitForExit(setup, 5000);
+    ::CloseHandle(setup.process);
+  }
+  Print("setup_to_folder_page_ms", Median(toFolderPage), "ms");
+  Print("setup_peak_working_set_kb", setupPeak / 1024.0, "KiB");
+
+  // The launcher's working set while its splash is up.
+  ::SetEnvironmentVariableA("TESSAL_STAND_IN_WINDOW", nullptr);
+  {
+    e2e::Started launcher = e2e::Start("\"" + folder + "\\tessal.exe\"", folder);
+    ::Sleep(1000);
+    Print("launcher_peak_working_set_kb", PeakWorkingSet(launcher.process) / 1024.0, "KiB");
+    e2e::Kill(launcher);
+    e2e::WaitForExit(launcher, 5000);
+    ::CloseHandle(launcher.process);
+  }
+
+  // The install run's copy stage with a 100 MB archive, against one plain
+  // CopyFileA of the same file.
+  const std::string bigMedium = "C:\\bench\\medium";
+  e2e::MakeFolders(bigMedium);
+  for (const char* name : {"Setup.exe", "tessal.exe", "boot.ini", "readme.txt", "jh.jar"})
+    ::CopyFileA((medium + "\\" + name).c_str(), (bigMedium + "\\" + name).c_str(), FALSE);
+  {
+    std::string chunk(1 << 20, 'J');
+    HANDLE file = ::CreateFileA((bigMedium + "\\tessal.jar").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
+                                nullptr);
+    DWORD written = 0;
+    for (int i = 0; i < 100; ++i) ::WriteFile(file, chunk.data(), static_cast<DWORD>(chunk.size()), &written, nullptr);
+    ::CloseHandle(file);
+  }
+  std::vector<double> copyStage, plainCopy;
+  for (int run = 0; run < kRuns; ++run) {
+    const std::string target = "C:\\bench\\installed" + std::to_string(run);
+    e2e::RemoveTree(target);
+    double plainStart = NowMs();
+    e2e::MakeFolders(target + "_plain");
+    ::CopyFileA((bigMedium + "\\tessal.jar").c_str(), (target + "_plain\\tessal.jar").c_str(), FALSE);
+    plainCopy.push_back(NowMs() - plainStart);
+    e2e::RemoveTree(target + "_plain");
+
+    e2e::Started setup = e2e::Start("\"" + bigMedium + "\\Setup.exe\"", bigMedium);
+    HWND frame = e2e::WaitForTopLevel("Tessal　インストーラー");
+    HWND page = frame ? Child(frame, "フォルダの選択", 20000) : nullptr;
+    if (!page) break;
+    e2e::SetText(e2e::FindChild(page, "", "Edit"), target);
+    e2e::Click(e2e::FindChild(page, "次へ >", "Button"));
+    e2e::Answer(e2e::WaitForMessageBox(), IDOK);
+    HWND chain = Child(frame, "ＸＭＬファイルの関連付け", 10000);
+    e2e::Click(e2e::FindChild(chain, "次へ >", "Button"));
+    HWND shortcuts = Child(frame, "ショートカットの作成", 10000);
+    e2e::Click(e2e::FindChild(shortcuts, "開始", "Button"));
+    HWND progress = Child(frame, "インストール実行中...", 10000);
+    double copyStart = 0;
+    const double watchStart = NowMs();
+    while (progress && NowMs() - watchStart < 60000) {
+      if (!copyStart && e2e::FindChild(progress, "ファイルのコピー中...", "Static")) copyStart = NowMs();
+      if (copyStart && !e2e::FindChild(progress, "ファイルのコピー中...", "Static")) break;
+      if (!::IsWindow(progress)) break;
+      ::Sleep(1);
+    }
+    if (copyStart) copyStage.push_back(NowMs() - copyStart);
+    HWND completed = Child(frame, "インストール完了", 30000);
+    e2e::Kill(setup);
+    e2e::WaitForExit(setup, 5000);
+    ::CloseHandle(setup.process);
+    (void)completed;
+    e2e::RemoveTree(target);
+  }
+  Print("install_copy_stage_ms", Median(copyStage), "ms");
+  Print("plain_copyfile_100mb_ms", Median(plainCopy), "ms");
+  return 0;
+}
