@@ -10,6 +10,8 @@
 #
 # Environment:
 #   TESSAL_WINE_DIR   where the template and the run prefixes live
+#   TESSAL_WINEARCH=win64  a 64-bit template instead (32-bit programs then
+#                     run under WoW64 and see the registry's 32-bit view)
 #                     (default: build/wine beside this script's checkout)
 #   TESSAL_KEEP_PREFIX=1  keep the run's prefix and print where it is
 #   TESSAL_ARTIFACTS  folder for screenshots; the program asks for one by
@@ -27,7 +29,12 @@ program=${1:?usage: wine-run.sh PROGRAM [ARGS...]}
 shift
 
 export WINEDEBUG=-all
-export WINEARCH=win32
+export WINEARCH=${TESSAL_WINEARCH:-win32}
+case "$WINEARCH" in
+  win32) template_name=template ;;
+  win64) template_name=template64 ;;
+  *) echo "wine-run: TESSAL_WINEARCH is win32 or win64" >&2; exit 125 ;;
+esac
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LC_ALL=ja_JP.UTF-8
 unset WINESERVER WINELOADER
@@ -65,22 +72,27 @@ stop_display() {
 
 # The template prefix is made once per build tree; concurrent runs wait for it.
 make_template() {
-  local staging=$wine_dir/template.new
-  rm -rf "$staging" "$wine_dir/home.template"
-  mkdir -p "$wine_dir/home.template"
+  local staging=$wine_dir/$template_name.new
+  rm -rf "$staging" "$wine_dir/home.$template_name"
+  mkdir -p "$wine_dir/home.$template_name"
   (
-    export HOME=$wine_dir/home.template WINEPREFIX=$staging
+    export HOME=$wine_dir/home.$template_name WINEPREFIX=$staging
     wineboot -i >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # Title-bar buttons are Marlett glyphs; in the Japanese locale Wine does
+    # not find the font of fonts-wine unless it lies in the prefix.
+    if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+      cp /usr/share/wine/fonts/marlett.ttf "$staging/drive_c/windows/Fonts/"
+    fi
     wineserver -w
   )
   [ -f "$staging/system.reg" ] || { echo "wine-run: could not make the template prefix" >&2; return 1; }
-  mv "$staging" "$wine_dir/template"
+  mv "$staging" "$wine_dir/$template_name"
 }
 
-exec 9>"$wine_dir/template.lock"
+exec 9>"$wine_dir/$template_name.lock"
 flock 9
-if [ ! -f "$wine_dir/template/system.reg" ]; then
+if [ ! -f "$wine_dir/$template_name/system.reg" ]; then
   start_display
   make_template || { stop_display; exit 125; }
   stop_display
@@ -89,7 +101,7 @@ flock -u 9
 exec 9>&-
 
 run=$(mktemp -d "$wine_dir/run.XXXXXX")
-cp -a "$wine_dir/template/." "$run/"
+cp -a "$wine_dir/$template_name/." "$run/"
 mkdir -p "$run/home"
 export WINEPREFIX=$run HOME=$run/home
 

@@ -52,6 +52,20 @@ TEST(WholeRoad, InstallThenStartFromTheShortcutTheAssociationAndSendTo) {
   ASSERT_TRUE(fromSendTo.ok) << fromSendTo.failure;
   EXPECT_BYTES(fromSendTo.commandLine, kJavaw + " -Xmx256m -jar " + archive + " " + documents);
 
+  // Under WoW64 the 32-bit programs saw Program Files (x86) and wrote the
+  // machine's entries into the registry's 32-bit view.
+  BOOL wow64 = FALSE;
+  ::IsWow64Process(::GetCurrentProcess(), &wow64);
+  if (wow64) {
+    EXPECT_BYTES(folder, "C:\\Program Files (x86)\\tessal");
+    HKEY key = nullptr;
+    EXPECT_EQ(::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessal",
+                              0, KEY_READ | KEY_WOW64_64KEY, &key),
+              ERROR_SUCCESS);
+    if (key) ::RegCloseKey(key);
+    std::printf("Under WoW64: installed in %s, uninstall entry in the 32-bit view\n", folder.c_str());
+  }
+
   // The splash closed at its first tick after the application's window came up.
   for (const Launch* launch : {&fromShortcut, &fromAssociation, &fromSendTo})
     EXPECT_LE(launch->splashToCloseMs, 2600u) << "ms from the window to the launcher's end";
