@@ -84,6 +84,13 @@ void RemoveTree(const std::string& path);
 std::string OwnFolder();
 std::string Environment(const char* name);
 
+// A shortcut file read back through the shell's own link object; both
+// fields are "<unreadable>" when it cannot be loaded.
+struct Shortcut {
+  std::string target, workingDirectory;
+};
+Shortcut ReadShortcut(const std::string& path);
+
 // A screenshot of the whole display into the artifacts folder as NAME.png,
 // when the runner was given one (TESSAL_ARTIFACTS); false otherwise.
 bool Screenshot(const std::string& name);

@@ -1,10 +1,5 @@
 // A whole installation with the real Setup.exe under Wine, checked from
 // outside: files, attributes, shortcuts, registry, the completion page.
-#include <windows.h>
-// after windows.h
-#include <objbase.h>
-#include <shlobj.h>
-
 #include <gtest/gtest.h>
 
 #include "tests/e2e/wizard/setup_session.h"
@@ -19,34 +14,6 @@ const std::string kJavaHome = "C:\\Java\\jre1.8";
 const std::string kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const std::string kUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessal";
 const char* const kProductFiles[] = {"tessal.jar", "tessal.exe", "boot.ini", "readme.txt", "Uninstall.exe", "jh.jar"};
-
-struct Link {
-  std::string target, folder;
-};
-
-Link ReadLink(const std::string& path) {
-  Link link{"<unreadable>", "<unreadable>"};
-  ::CoInitialize(nullptr);
-  IShellLinkA* shellLink = nullptr;
-  if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&shellLink)))) {
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-      wchar_t wide[MAX_PATH];
-      ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-      if (SUCCEEDED(file->Load(wide, STGM_READ))) {
-        char target[MAX_PATH] = {}, folder[MAX_PATH] = {};
-        shellLink->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
-        shellLink->GetWorkingDirectory(folder, MAX_PATH);
-        link = {target, folder};
-      }
-      file->Release();
-    }
-    shellLink->Release();
-  }
-  ::CoUninitialize();
-  return link;
-}
 
 class InstallE2E : public ::testing::Test {
  protected:
@@ -124,9 +91,9 @@ TEST_F(InstallE2E, EveryOptionInstallsFilesShortcutsAssociationAndEntry) {
   std::string artifacts = WindowsPath(Environment("TESSAL_ARTIFACTS"));
   for (const char* copy : copies) ::DeleteFileA((artifacts + "\\" + copy).c_str());
   for (int i = 0; i < 3; ++i) {
-    Link link = ReadLink(links[i]);
+    Shortcut link = ReadShortcut(links[i]);
     EXPECT_BYTES(link.target, kInstall + "\\tessal.exe") << links[i];
-    EXPECT_BYTES(link.folder, kInstall) << links[i];
+    EXPECT_BYTES(link.workingDirectory, kInstall) << links[i];
     if (!Environment("TESSAL_ARTIFACTS").empty())
       ::CopyFileA(links[i].c_str(), (artifacts + "\\" + copies[i]).c_str(), FALSE);
   }

@@ -52,10 +52,8 @@ Launch StartAsTheShellWould(const std::string& commandLine, const std::string& c
 
 // The shell's ways in: a shortcut's target and working directory; the XML
 // open command with %1 replaced; SendTo's target with the documents.
-struct Shortcut {
-  std::string target, workingDirectory;
-};
-Shortcut ReadShortcut(const std::string& path);
+using e2e::ReadShortcut;
+using e2e::Shortcut;
 std::string XmlOpenCommandFor(const std::string& document);
 
 // A listing of what the installation left: files, shortcuts, registry.
