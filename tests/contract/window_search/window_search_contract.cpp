@@ -79,14 +79,14 @@ TEST_P(WindowTitles, CopiedCutAndTerminatedWithinTheBuffer) {
   EXPECT_EQ(std::string(buffer.data() + row.maxCount, 4), "####") << "nothing past the buffer";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WindowSearchContract, WindowTitles,
-    ::testing::Values(TitleCase{"JapaneseInCodePage932", "Tessal - 文書 表示.xml", 256, "Tessal - 文書 表示.xml"},
-                      TitleCase{"CutToTheBuffer", "Tessal - long title", 7, "Tessal"},
-                      TitleCase{"ExactFitLeavesRoomForTheTerminator", "Tessal", 7, "Tessal"},
-                      TitleCase{"OneByteHoldsOnlyTheTerminator", "Tessal", 1, ""},
-                      TitleCase{"EmptyTitle", "", 256, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(WindowSearchContract, WindowTitles,
+                         ::testing::Values(TitleCase{"JapaneseInCodePage932", "Tessal - 文書 表示.xml", 256,
+                                                     "Tessal - 文書 表示.xml"},
+                                           TitleCase{"CutToTheBuffer", "Tessal - long title", 7, "Tessal"},
+                                           TitleCase{"ExactFitLeavesRoomForTheTerminator", "Tessal", 7, "Tessal"},
+                                           TitleCase{"OneByteHoldsOnlyTheTerminator", "Tessal", 1, ""},
+                                           TitleCase{"EmptyTitle", "", 256, ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WindowSearchContract, AClosedWindowHasNoTitle) {
   auto harness = window_search_contract::MakeHarness();
