@@ -1,0 +1,48 @@
+#include "platform/fake/fake_file_system.h"
+#include "platform/fake/fake_handover.h"
+#include "platform/fake/fake_shell_link_reader.h"
+#include "platform/fake/fake_shell_links.h"
+#include "tests/contract/uninstall_ports/harness.h"
+#include "tests/contract/uninstall_ports/setup_like_link.h"
+
+namespace contract {
+
+namespace {
+
+class FakeUninstallPortsHarness final : public UninstallPortsHarness {
+ public:
+  FakeUninstallPortsHarness() {
+    files_.AddFolder(Scratch());
+    files_.AddFolder("C:\\TEMP");
+  }
+  platform::ShellLinkReader& Reader() override { return reader_; }
+  platform::Handover& Handover() override { return handover_; }
+  std::string Scratch() override { return "C:\\scratch"; }
+  bool MakeFolder(const std::string& path) override { return files_.CreateDirectoryA(path.c_str(), nullptr); }
+  bool WriteFile(const std::string& path, const std::string& content) override {
+    files_.AddFile(path, content);
+    return true;
+  }
+  bool FileExists(const std::string& path) override { return files_.FileExists(path); }
+  bool FolderExists(const std::string& path) override {
+    DWORD attributes = files_.GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+  }
+  bool WriteLink(const std::string& target, const std::string& linkPath, const std::string& folder) override {
+    return SaveLinkAsSetupDoes(writer_, target, linkPath, folder);
+  }
+
+ private:
+  platform::FakeFileSystem files_;
+  platform::FakeShellLinks writer_{files_};
+  platform::FakeShellLinkReader reader_{files_};
+  platform::FakeHandover handover_{files_};
+};
+
+}  // namespace
+
+std::unique_ptr<UninstallPortsHarness> MakeUninstallPortsHarness() {
+  return std::make_unique<FakeUninstallPortsHarness>();
+}
+
+}  // namespace contract

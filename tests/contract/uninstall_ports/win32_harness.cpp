@@ -1,0 +1,77 @@
+#include <windows.h>
+
+#include "platform/win32/win32_handover.h"
+#include "platform/win32/win32_shell_link_reader.h"
+#include "platform/win32/win32_shell_links.h"
+#include "tests/contract/uninstall_ports/harness.h"
+#include "tests/contract/uninstall_ports/setup_like_link.h"
+
+namespace contract {
+
+namespace {
+
+void RemoveTree(const std::string& path) {
+  WIN32_FIND_DATAA entry;
+  HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &entry);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = entry.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string child = path + "\\" + name;
+      ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveTree(child);
+      else
+        ::DeleteFileA(child.c_str());
+    } while (::FindNextFileA(find, &entry));
+    ::FindClose(find);
+  }
+  ::RemoveDirectoryA(path.c_str());
+}
+
+class Win32UninstallPortsHarness final : public UninstallPortsHarness {
+ public:
+  Win32UninstallPortsHarness()
+      : scratch_("C:\\uninstall_ports_" + std::to_string(::GetCurrentProcessId()) + "_" + std::to_string(++count_)) {
+    ::CreateDirectoryA(scratch_.c_str(), nullptr);
+  }
+  ~Win32UninstallPortsHarness() override { RemoveTree(scratch_); }
+  platform::ShellLinkReader& Reader() override { return reader_; }
+  platform::Handover& Handover() override { return handover_; }
+  std::string Scratch() override { return scratch_; }
+  bool MakeFolder(const std::string& path) override { return ::CreateDirectoryA(path.c_str(), nullptr); }
+  bool WriteFile(const std::string& path, const std::string& content) override {
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    ::CloseHandle(file);
+    return true;
+  }
+  bool FileExists(const std::string& path) override {
+    DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  }
+  bool FolderExists(const std::string& path) override {
+    DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+  }
+  bool WriteLink(const std::string& target, const std::string& linkPath, const std::string& folder) override {
+    return SaveLinkAsSetupDoes(writer_, target, linkPath, folder);
+  }
+
+ private:
+  static inline int count_ = 0;
+  std::string scratch_;
+  platform::Win32ShellLinks writer_;
+  platform::Win32ShellLinkReader reader_;
+  platform::Win32Handover handover_;
+};
+
+}  // namespace
+
+std::unique_ptr<UninstallPortsHarness> MakeUninstallPortsHarness() {
+  return std::make_unique<Win32UninstallPortsHarness>();
+}
+
+}  // namespace contract

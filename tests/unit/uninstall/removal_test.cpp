@@ -1,0 +1,226 @@
+// The whole uninstaller against the fakes, on a machine that the setup
+// program's own shell integration installed: what goes, what stays, and
+// what the one report says.
+#include <gtest/gtest.h>
+
+#include "tests/support/bytes.h"
+#include "tests/unit/uninstall/uninstall_fixture.h"
+#include "uninstall/texts.h"
+
+namespace uninstall_test {
+namespace {
+
+using Uninstall = UninstallMachine;
+
+bool Mentions(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST_F(Uninstall, EverythingTheSetupProgramMadeGoesAndNothingElse) {
+  Install();
+  int code = RunAsWindowsDoes();
+  EXPECT_EQ(code, 0);
+  ASSERT_EQ(messages.Messages().size(), 2u);
+  EXPECT_BYTES(messages.Messages()[0].text, uninstall::kQuestion);
+  EXPECT_EQ(messages.Messages()[0].type, static_cast<UINT>(MB_OKCANCEL));
+  EXPECT_BYTES(messages.Messages()[1].text, uninstall::kRemovedAll);
+  EXPECT_EQ(messages.Messages()[1].type, static_cast<UINT>(MB_OK));
+  for (const auto& shown : messages.Messages()) {
+    EXPECT_BYTES(shown.caption, uninstall::kCaption);
+    EXPECT_EQ(shown.owner, nullptr);
+  }
+
+  // Files: only the library in the Java runtime stays. Registry: the open
+  // command is gone with the keys it leaves empty, and so is the DDE key
+  // the setup program deleted; the edit verb stays.
+  std::vector<std::string> expectedFiles = {"+ " + kJavaExt + "\\jh.jar=file jh.jar"};
+  EXPECT_EQ(Difference(filesBefore, files.Dump()), expectedFiles);
+  for (const auto& change : Difference(registryBefore, registry.Dump())) {
+    EXPECT_EQ(change.rfind("- HKEY_CLASSES_ROOT\\xmlfile\\shell\\open", 0), 0u) << change;
+  }
+  EXPECT_TRUE(registry.KeyExists("HKEY_CLASSES_ROOT\\xmlfile\\shell\\edit\\command"));
+  EXPECT_FALSE(registry.KeyExists(kXmlCommandKey));
+  EXPECT_EQ(registry.OpenHandleCount(), 0);
+  EXPECT_EQ(reader.ComDepth(), 0);
+  EXPECT_EQ(reader.LiveObjects(), 0);
+  EXPECT_TRUE(handover.OpenHandles().empty());
+}
+
+TEST_F(Uninstall, TheFinisherIsATemporaryCopyThatInheritsAndDeletesItself) {
+  Install();
+  messages.AnswerWith(IDOK);
+  EXPECT_EQ(uninstall::RunUninstaller(ports, ""), 0);
+  ASSERT_EQ(process.Starts().size(), 1u);
+  const auto& start = process.Starts()[0];
+  const std::string copy = "C:\\TEMP\\TessalUninstall4660.exe";  // 4660 is the fake's process id
+  EXPECT_BYTES(start.applicationName, copy);
+  EXPECT_EQ(start.commandLine.rfind("\"" + copy + "\" /finish ", 0), 0u) << start.commandLine;
+  EXPECT_TRUE(Mentions(start.commandLine, "\"" + kInstall + "\\Uninstall.exe\"")) << start.commandLine;
+  EXPECT_TRUE(start.inheritHandles);
+  EXPECT_BYTES(start.currentDirectory, "C:\\TEMP\\");
+  // The original's handle on the copy was opened for deletion at the last
+  // close: with no finisher really holding it, closing it deleted the copy.
+  EXPECT_FALSE(files.FileExists(copy));
+  EXPECT_TRUE(handover.OpenHandles().empty());
+  EXPECT_TRUE(files.FileExists(kInstall + "\\tessal.exe")) << "the original removes nothing itself";
+  EXPECT_EQ(messages.Messages().size(), 1u) << "the finisher reports, not the original";
+}
+
+TEST_F(Uninstall, CancelTouchesNothing) {
+  Install();
+  auto filesInstalled = files.Dump();
+  auto registryInstalled = registry.Dump();
+  EXPECT_EQ(RunAsWindowsDoes(IDCANCEL), 0);
+  EXPECT_TRUE(process.Starts().empty());
+  EXPECT_EQ(files.Dump(), filesInstalled);
+  EXPECT_EQ(registry.Dump(), registryInstalled);
+  EXPECT_EQ(messages.Messages().size(), 1u);
+}
+
+TEST_F(Uninstall, RefusalsTouchNothingAndAskNothing) {
+  struct Row {
+    const char* name;
+    std::string modulePath;
+    bool medium;
+    bool installed;
+    const char* expectedText;
+  } rows[] = {
+      {"a folder that holds no installation", "C:\\elsewhere\\Uninstall.exe", false, true, uninstall::kNoInstallation},
+      {"nothing installed at all", kInstall + "\\Uninstall.exe", false, false, uninstall::kNoInstallation},
+      {"the distribution medium", "C:\\medium\\Uninstall.exe", true, true, uninstall::kNoInstallation},
+      {"a path cut at 260 bytes", "C:\\" + std::string(300, 'x') + "\\Uninstall.exe", false, true,
+       uninstall::kPathTooLong},
+  };
+  for (const Row& row : rows) {
+    registry = platform::FakeRegistry();
+    files = platform::FakeFileSystem();
+    messages = platform::FakeMessageBox();
+    SetUp();
+    if (row.installed) Install();
+    if (row.medium)
+      for (const char* name : {"Setup.exe", "tessal.jar", "tessal.exe", "boot.ini", "readme.txt", "Uninstall.exe"})
+        files.AddFile(std::string("C:\\medium\\") + name, name);
+    files.AddFile("C:\\elsewhere\\Uninstall.exe", "copy");
+    files.SetModulePath(row.modulePath);
+    auto filesThen = files.Dump();
+    auto registryThen = registry.Dump();
+    EXPECT_EQ(RunAsWindowsDoes(), 1) << row.name;
+    ASSERT_EQ(messages.Messages().size(), 1u) << row.name;
+    EXPECT_BYTES(LastMessage(), row.expectedText) << row.name;
+    EXPECT_EQ(files.Dump(), filesThen) << row.name;
+    EXPECT_EQ(registry.Dump(), registryThen) << row.name;
+  }
+}
+
+TEST_F(Uninstall, WhatOnlyBearsOurNameStaysAndIsNamed) {
+  Install();
+  const std::string otherTarget = "D:\\tools\\tessal.exe";
+  writer.CoInitialize(nullptr);
+  engine::CreateShellLink(writer, otherTarget, kDesktop + "\\Tessal.lnk", "D:\\tools");
+  writer.CoUninitialize();
+  files.AddFile(kSendTo + "\\Tessal.lnk", "not a link");
+  files.AddFile(kInstall + "\\notes.txt", "the user's own");
+  EXPECT_EQ(RunAsWindowsDoes(), 0);
+  const std::string report = LastMessage();
+  EXPECT_EQ(report.rfind(uninstall::kRemovedAll, 0), 0u) << report;
+  EXPECT_TRUE(Mentions(report, uninstall::kLeftHeading));
+  EXPECT_FALSE(Mentions(report, uninstall::kFailedHeading));
+  for (const std::string& kept : {kDesktop + "\\Tessal.lnk", kSendTo + "\\Tessal.lnk", kInstall + "\\notes.txt"})
+    EXPECT_TRUE(files.FileExists(kept)) << kept;
+  EXPECT_TRUE(Mentions(report, kDesktop + "\\Tessal.lnk"));
+  EXPECT_TRUE(Mentions(report, kSendTo + "\\Tessal.lnk"));
+  EXPECT_TRUE(Mentions(report, kInstall + uninstall::kNotEmptyNote));
+  EXPECT_FALSE(files.FileExists(kPrograms + "\\Tessal\\Tessal.lnk"));
+  EXPECT_FALSE(files.FileExists(kInstall + "\\tessal.exe"));
+}
+
+TEST_F(Uninstall, EntriesThatNameAnotherInstallationStay) {
+  Install();
+  registry.SetString(kUninstallKey, "UninstallString", "D:\\tessal\\Uninstall.exe");
+  registry.SetString(kXmlCommandKey, "", "\"D:\\tessal\\tessal.exe\" \"%1\"");
+  EXPECT_EQ(RunAsWindowsDoes(), 0);
+  EXPECT_BYTES(registry.ValueData(kUninstallKey, "UninstallString"), std::string("D:\\tessal\\Uninstall.exe") + '\0');
+  EXPECT_BYTES(registry.ValueData(kXmlCommandKey, ""), std::string("\"D:\\tessal\\tessal.exe\" \"%1\"") + '\0');
+  EXPECT_TRUE(Mentions(LastMessage(), "Uninstall\\Tessal"));
+  EXPECT_FALSE(Mentions(LastMessage(), "xmlfile")) << "another program's association is none of ours";
+  EXPECT_FALSE(files.FileExists(kInstall + "\\tessal.jar"));
+}
+
+TEST_F(Uninstall, WithTheRegistryEntryAlreadyGoneTheRestStillGoes) {
+  Install();
+  registry.RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessal");
+  EXPECT_EQ(RunAsWindowsDoes(), 0);
+  EXPECT_BYTES(LastMessage(), uninstall::kRemovedAll);
+  EXPECT_EQ(files.GetFileAttributesA(kInstall.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_FALSE(files.FileExists(kDesktop + "\\Tessal.lnk"));
+}
+
+TEST_F(Uninstall, AFailedRemovalIsReportedNeverCalledSuccess) {
+  struct Row {
+    const char* name;
+    void (*spoil)(UninstallMachine&);
+    std::string stillThere;
+  } rows[] = {
+      {"read-only product file",
+       [](UninstallMachine& m) {
+         m.files.SetFileAttributesA((kInstall + "\\boot.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+       },
+       kInstall + "\\boot.ini"},
+      {"shortcut folder refuses writing", [](UninstallMachine& m) { m.files.DenyWrite(kDesktop); },
+       kDesktop + "\\Tessal.lnk"},
+      {"uninstall entry refuses deletion", [](UninstallMachine& m) { m.registry.DenyWrite(kUninstallKey); }, ""},
+  };
+  for (const Row& row : rows) {
+    registry = platform::FakeRegistry();
+    files = platform::FakeFileSystem();
+    messages = platform::FakeMessageBox();
+    SetUp();
+    Install();
+    row.spoil(*this);
+    EXPECT_EQ(RunAsWindowsDoes(), 1) << row.name;
+    const std::string report = LastMessage();
+    EXPECT_EQ(report.rfind(uninstall::kNotAllRemoved, 0), 0u) << row.name;
+    EXPECT_FALSE(Mentions(report, uninstall::kRemovedAll)) << row.name;
+    EXPECT_TRUE(Mentions(report, uninstall::kFailedHeading)) << row.name;
+    if (!row.stillThere.empty()) {
+      EXPECT_TRUE(files.FileExists(row.stillThere)) << row.name;
+      EXPECT_TRUE(Mentions(report, row.stillThere)) << row.name;
+    } else {
+      EXPECT_TRUE(registry.KeyExists(kUninstallKey)) << row.name;
+    }
+    EXPECT_FALSE(files.FileExists(kInstall + "\\tessal.jar")) << row.name << ": the rest still goes";
+  }
+  // The read-only file is left as it was, attribute and all.
+}
+
+TEST_F(Uninstall, ALibraryInTheInstallFolderGoesOneInTheJavaRuntimeStays) {
+  Install(kInstall, false);
+  files.AddFile(kJavaExt + "\\jh.jar", "another program's copy");
+  EXPECT_EQ(RunAsWindowsDoes(), 0);
+  EXPECT_FALSE(files.FileExists(kInstall + "\\jh.jar"));
+  EXPECT_TRUE(files.FileExists(kJavaExt + "\\jh.jar"));
+}
+
+TEST_F(Uninstall, WithoutAFinisherTheProgramRemovesTheRestAndNamesItsOwnFile) {
+  Install();
+  process.FailCreationWith(ERROR_ACCESS_DENIED);
+  EXPECT_EQ(RunAsWindowsDoes(), 1);
+  const std::string report = LastMessage();
+  EXPECT_EQ(report.rfind(uninstall::kNotAllRemoved, 0), 0u) << report;
+  EXPECT_TRUE(Mentions(report, kInstall + "\\Uninstall.exe"));
+  EXPECT_TRUE(files.FileExists(kInstall + "\\Uninstall.exe"));
+  EXPECT_FALSE(files.FileExists(kInstall + "\\tessal.exe"));
+  EXPECT_FALSE(files.FileExists("C:\\TEMP\\TessalUninstall4660.exe")) << "the unused copy is gone";
+  EXPECT_TRUE(handover.OpenHandles().empty());
+}
+
+TEST_F(Uninstall, AFinisherStartedWithoutItsArgumentsTouchesNothing) {
+  Install();
+  auto filesThen = files.Dump();
+  EXPECT_EQ(uninstall::RunUninstaller(ports, "/finish 12 \"C:\\Windows\\explorer.exe\""), 1);
+  EXPECT_BYTES(LastMessage(), uninstall::kBadStart);
+  EXPECT_EQ(uninstall::RunUninstaller(ports, "/finish 12 \"C:\\elsewhere\\Uninstall.exe\""), 1);
+  EXPECT_BYTES(LastMessage(), uninstall::kNoInstallation);
+  EXPECT_EQ(files.Dump(), filesThen);
+}
+
+}  // namespace
+}  // namespace uninstall_test

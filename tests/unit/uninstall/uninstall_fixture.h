@@ -1,0 +1,102 @@
+// A machine in memory with Tessal installed by the setup program's own shell
+// integration, and the uninstaller's ports on it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/fake/fake_file_system.h"
+#include "platform/fake/fake_handover.h"
+#include "platform/fake/fake_message_box.h"
+#include "platform/fake/fake_process.h"
+#include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_shell_link_reader.h"
+#include "platform/fake/fake_shell_links.h"
+#include "setup/engine/shell_integration.h"
+#include "uninstall/uninstaller.h"
+
+namespace uninstall_test {
+
+inline const std::string kShellFolders =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+inline const std::string kUninstallKey =
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessal";
+inline const std::string kXmlCommandKey = "HKEY_CLASSES_ROOT\\xmlfile\\shell\\open\\command";
+inline const std::string kPrograms = "C:\\Users\\user\\Start Menu\\Programs";
+inline const std::string kDesktop = "C:\\Users\\user\\Desktop";
+inline const std::string kSendTo = "C:\\Users\\user\\SendTo";
+inline const std::string kInstall = "C:\\Program Files\\tessal";
+inline const std::string kJavaExt = "C:\\Java\\jre\\lib\\ext";
+inline const std::string kOldCommand = "\"C:\\old\\viewer.exe\" \"%1\"";
+
+class UninstallMachine : public ::testing::Test {
+ public:
+  platform::FakeRegistry registry;
+  platform::FakeFileSystem files;
+  platform::FakeShellLinks writer{files};
+  platform::FakeShellLinkReader reader{files};
+  platform::FakeMessageBox messages;
+  platform::FakeProcess process;
+  platform::FakeHandover handover{files};
+  uninstall::UninstallPorts ports{registry, files, reader, messages, process, handover};
+  std::vector<std::string> filesBefore, registryBefore;
+
+  void SetUp() override {
+    for (const auto& [name, folder] : {std::pair{"Programs", kPrograms}, {"Desktop", kDesktop}, {"SendTo", kSendTo}}) {
+      registry.SetString(kShellFolders, name, folder);
+      files.AddFolder(folder);
+    }
+    files.AddFolder("C:\\TEMP");
+    registry.CreateKey("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
+    files.AddFolder(kJavaExt);
+    files.AddFolder("C:\\Program Files");
+    registry.SetString(kXmlCommandKey, "", kOldCommand);
+    registry.SetString("HKEY_CLASSES_ROOT\\xmlfile\\shell\\open\\ddeexec", "", "[open(\"%1\")]");
+    registry.SetString("HKEY_CLASSES_ROOT\\xmlfile\\shell\\edit\\command", "", "notepad.exe \"%1\"");
+    filesBefore = files.Dump();
+    registryBefore = registry.Dump();
+  }
+
+  // What the setup program leaves with every option: the product files (the
+  // library in the Java runtime when one was found), the shortcuts, the XML
+  // association and the uninstall entry.
+  void Install(const std::string& folder = kInstall, bool javaFound = true) {
+    for (const char* name : {"tessal.jar", "tessal.exe", "boot.ini", "readme.txt", "Uninstall.exe"})
+      files.AddFile(folder + "\\" + name, std::string("file ") + name);
+    files.AddFile((javaFound ? kJavaExt : folder) + "\\jh.jar", "file jh.jar");
+    engine::ShellPorts shell{registry, files, writer};
+    engine::CreateShortcuts(shell, folder, true, true, true);
+    engine::AssociateXmlFiles(registry, folder);
+    engine::RegisterUninstall(registry, folder);
+    files.SetModulePath(folder + "\\Uninstall.exe");
+  }
+
+  // The program as Windows starts it, answered with the button given, and
+  // then its finisher, when it started one; the last exit code.
+  int RunAsWindowsDoes(int answer = IDOK) {
+    messages.AnswerWith(answer);
+    int code = uninstall::RunUninstaller(ports, "");
+    if (process.Starts().empty() || !process.Starts().back().process) return code;
+    const std::string& line = process.Starts().back().commandLine;
+    std::string::size_type programEnd = line.find('"', 1);
+    return uninstall::RunUninstaller(ports, line.substr(programEnd + 1));
+  }
+
+  std::string LastMessage() const { return messages.Messages().empty() ? "" : messages.Messages().back().text; }
+
+  // Entries that are in one list and not in the other, marked - and +.
+  static std::vector<std::string> Difference(const std::vector<std::string>& before,
+                                             const std::vector<std::string>& after) {
+    std::vector<std::string> out;
+    for (const auto& entry : before)
+      if (std::find(after.begin(), after.end(), entry) == after.end()) out.push_back("- " + entry);
+    for (const auto& entry : after)
+      if (std::find(before.begin(), before.end(), entry) == before.end()) out.push_back("+ " + entry);
+    return out;
+  }
+};
+
+}  // namespace uninstall_test

@@ -1,0 +1,109 @@
+#include "uninstall/finisher.h"
+
+#include <vector>
+
+#include "uninstall/paths.h"
+
+namespace uninstall {
+
+// Why a copy that waits, and not removal at the next restart: removal at
+// restart (MoveFileEx with MOVEFILE_DELAY_UNTIL_REBOOT) needs administrator
+// rights and leaves the program and its folder on the disk until then. The
+// copy is the well-known way that works at once for any user who may write
+// the install folder. The copy removes itself too: the original opens it
+// with FILE_FLAG_DELETE_ON_CLOSE in a handle that the copy inherits, so the
+// system deletes the copy's file when the copy, the last holder of that
+// handle, ends.
+
+namespace {
+
+constexpr const char* kFinishSwitch = "/finish";
+constexpr DWORD kMaxHandleDigits = 10;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string::size_type SkipBlanks(const std::string& text, std::string::size_type at) {
+  while (at < text.size() && IsBlank(text[at])) ++at;
+  return at;
+}
+
+}  // namespace
+
+std::string FinisherArguments(HANDLE original, const std::string& originalPath) {
+  return std::string(kFinishSwitch) + " " + std::to_string(reinterpret_cast<ULONG_PTR>(original)) + " \"" +
+         originalPath + "\"";
+}
+
+std::optional<FinisherRequest> ParseFinisherArguments(const std::string& arguments) {
+  std::string::size_type at = SkipBlanks(arguments, 0);
+  const std::string finishSwitch = kFinishSwitch;
+  if (arguments.compare(at, finishSwitch.size(), finishSwitch) != 0) return std::nullopt;
+  at += finishSwitch.size();
+  if (at >= arguments.size() || !IsBlank(arguments[at])) return std::nullopt;
+  at = SkipBlanks(arguments, at);
+
+  ULONG_PTR handle = 0;
+  DWORD digits = 0;
+  for (; at < arguments.size() && arguments[at] >= '0' && arguments[at] <= '9'; ++at) {
+    if (++digits > kMaxHandleDigits) return std::nullopt;
+    handle = handle * 10 + static_cast<ULONG_PTR>(arguments[at] - '0');
+  }
+  if (digits == 0 || handle == 0 || handle > 0xFFFFFFFFu) return std::nullopt;
+  if (at >= arguments.size() || !IsBlank(arguments[at])) return std::nullopt;
+  at = SkipBlanks(arguments, at);
+
+  // A double quote is never the trail byte of a double-byte character, so
+  // the path ends at the next one.
+  if (at >= arguments.size() || arguments[at] != '"') return std::nullopt;
+  std::string::size_type close = arguments.find('"', at + 1);
+  if (close == std::string::npos) return std::nullopt;
+  std::string path = arguments.substr(at + 1, close - at - 1);
+  if (SkipBlanks(arguments, close + 1) != arguments.size()) return std::nullopt;
+  if (!IsFullPath(path) || !FitsMaxPath(path) || !SamePath(NameOf(path), "Uninstall.exe")) return std::nullopt;
+  return FinisherRequest{reinterpret_cast<HANDLE>(handle), path};
+}
+
+bool StartFinisher(UninstallPorts& ports, const std::string& ownPath) {
+  char tempBuffer[MAX_PATH] = {};
+  DWORD length = ports.handover.GetTempPathA(MAX_PATH, tempBuffer);
+  if (length == 0 || length >= MAX_PATH) return false;
+  const std::string tempFolder(tempBuffer, length);
+  const std::string copyPath =
+      tempFolder + "TessalUninstall" + std::to_string(ports.handover.GetCurrentProcessId()) + ".exe";
+  if (!FitsMaxPath(copyPath)) return false;
+  // A file of that name that is there already is somebody else's: no overwriting.
+  if (!ports.files.CopyFileA(ownPath.c_str(), copyPath.c_str(), TRUE)) return false;
+
+  SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  HANDLE copyFile = ports.handover.CreateFileA(copyPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                               &inheritable, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (copyFile == INVALID_HANDLE_VALUE) {
+    ports.files.DeleteFileA(copyPath.c_str());
+    return false;
+  }
+  HANDLE self = ports.handover.OpenProcess(SYNCHRONIZE, TRUE, ports.handover.GetCurrentProcessId());
+  bool started = false;
+  if (self) {
+    std::string commandLine = "\"" + copyPath + "\" " + FinisherArguments(self, ownPath);
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    // The temporary folder as current directory: a folder that is some
+    // program's current directory cannot be removed.
+    started = ports.process.CreateProcessA(copyPath.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                           tempFolder.c_str(), &startup, &info) != FALSE;
+    if (started) {
+      ports.process.CloseHandle(info.hThread);
+      ports.process.CloseHandle(info.hProcess);
+    }
+    ports.handover.CloseHandle(self);
+  }
+  // The copy holds its own inherited handle; when no copy started, this
+  // closing deletes the file.
+  ports.handover.CloseHandle(copyFile);
+  return started;
+}
+
+}  // namespace uninstall

@@ -1,0 +1,26 @@
+// Uninstall.exe: the real ports around the uninstaller's run.
+#include <windows.h>
+
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_handover.h"
+#include "platform/win32/win32_message_box.h"
+#include "platform/win32/win32_process.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell_link_reader.h"
+#include "uninstall/uninstaller.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
+  platform::Win32Registry registry;
+  platform::Win32FileSystem files;
+  platform::Win32ShellLinkReader links;
+  platform::Win32MessageBox messages;
+  platform::Win32Process process;
+  platform::Win32Handover handover;
+  uninstall::UninstallPorts ports{registry, files, links, messages, process, handover};
+  try {
+    return uninstall::RunUninstaller(ports, arguments ? arguments : "");
+  } catch (...) {
+    // Only running out of memory can throw here; nothing was reported as done.
+    return 1;
+  }
+}

@@ -1,0 +1,22 @@
+// Every text the uninstaller shows, in one place. The source is UTF-8; the
+// program sees code page 932 bytes.
+#pragma once
+
+namespace uninstall {
+
+// The gap is an ideographic space, as in the setup program's caption.
+inline constexpr const char* kCaption = "Tessal　アンインストール";
+inline constexpr const char* kQuestion = "Tessalをコンピューターから削除しますか？";
+inline constexpr const char* kRemovedAll = "Tessalを削除しました。";
+inline constexpr const char* kNotAllRemoved = "Tessalの削除を完了できませんでした。";
+inline constexpr const char* kFailedHeading = "次のものは削除できませんでした:";
+inline constexpr const char* kLeftHeading = "次のものはTessalのものと確認できないため、残しました:";
+inline constexpr const char* kReadOnlyNote = "（読み取り専用）";
+inline constexpr const char* kNotEmptyNote = "（ほかのファイルがあります）";
+inline constexpr const char* kPathTooLong =
+    "このプログラムの場所のパスが長すぎるため、アンインストールできません。何も削除していません。";
+inline constexpr const char* kNoInstallation =
+    "このフォルダーにはインストールされたTessalがありません。何も削除していません。";
+inline constexpr const char* kBadStart = "起動のしかたが正しくありません。何も削除していません。";
+
+}  // namespace uninstall
