@@ -62,10 +62,11 @@ void RemoveInstallFolder(platform::FileSystem& files, const ShellFolders& shellF
     if (!shellFolder.empty() && SamePath(shellFolder, installFolder)) return;
   if (files.RemoveDirectoryA(installFolder.c_str())) {
     outcome.removed.push_back(installFolder);
-  } else if (files.GetLastError() == kDirectoryNotEmpty) {
+  } else if (files.GetLastError() == kDirectoryNotEmpty && !HoldsProductFiles(files, installFolder) &&
+             !IsFile(files, UninstallerPath(installFolder))) {
     outcome.leftAlone.push_back(installFolder + kNotEmptyNote);  // the files someone added keep it
   } else {
-    outcome.failed.push_back(installFolder);
+    outcome.failed.push_back(installFolder);  // one of ours that stayed keeps it, or the system refused
   }
 }
 

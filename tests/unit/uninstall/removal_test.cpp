@@ -180,6 +180,7 @@ TEST_F(Uninstall, AFailedRemovalIsReportedNeverCalledSuccess) {
     EXPECT_EQ(report.rfind(uninstall::kNotAllRemoved, 0), 0u) << row.name;
     EXPECT_FALSE(Mentions(report, uninstall::kRemovedAll)) << row.name;
     EXPECT_TRUE(Mentions(report, uninstall::kFailedHeading)) << row.name;
+    EXPECT_EQ(Mentions(report, kInstall + uninstall::kNotEmptyNote), false) << row.name << ": no user's file here";
     if (!row.stillThere.empty()) {
       EXPECT_TRUE(files.FileExists(row.stillThere)) << row.name;
       EXPECT_TRUE(Mentions(report, row.stillThere)) << row.name;
