@@ -8,6 +8,7 @@
 #include "platform/win32/win32_shell_association.h"
 #include "platform/win32/win32_string_resource.h"
 #include "tests/contract/launcher_ports/harness.h"
+#include "tests/e2e/driver/driver.h"
 
 namespace launcher_contract {
 
@@ -15,56 +16,6 @@ namespace {
 
 std::atomic<int> counter{0};
 constexpr char kProgId[] = "TessalContract.Document";
-
-// The build tree's Linux path as Wine's drive Z: sees it.
-std::string FromBuildTree(const std::string& linuxPath) {
-  std::string path = "Z:" + linuxPath;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
-void RemoveTree(const std::string& path) {
-  WIN32_FIND_DATAA entry;
-  HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &entry);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = entry.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string child = path + "\\" + name;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(child);
-      else
-        ::DeleteFileA(child.c_str());
-    } while (::FindNextFileA(find, &entry));
-    ::FindClose(find);
-  }
-  ::RemoveDirectoryA(path.c_str());
-}
-
-void SetDefaultValue(const std::string& keyPath, const std::string& value) {
-  HKEY key = nullptr;
-  if (::RegCreateKeyExA(HKEY_CLASSES_ROOT, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
-      ERROR_SUCCESS)
-    return;
-  ::RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-  ::RegCloseKey(key);
-}
-
-void DeleteKeyTree(HKEY root, const std::string& path) {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-    char name[512];
-    DWORD size = sizeof name;
-    while (::RegEnumKeyExA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
-      DeleteKeyTree(root, path + "\\" + name);
-      size = sizeof name;
-    }
-    ::RegCloseKey(key);
-  }
-  ::RegDeleteKeyA(root, path.c_str());
-}
 
 class Win32Harness final : public Harness {
  public:
@@ -75,10 +26,10 @@ class Win32Harness final : public Harness {
     ::SetEnvironmentVariableA("TESSAL_STAND_IN_WINDOW", nullptr);
   }
   ~Win32Harness() override {
-    for (const std::string& extension : associated_) DeleteKeyTree(HKEY_CLASSES_ROOT, extension);
-    if (!associated_.empty()) DeleteKeyTree(HKEY_CLASSES_ROOT, kProgId);
+    for (const std::string& extension : associated_) e2e::DeleteRegTree(HKEY_CLASSES_ROOT, extension);
+    if (!associated_.empty()) e2e::DeleteRegTree(HKEY_CLASSES_ROOT, kProgId);
     ::SetEnvironmentVariableA("TESSAL_STAND_IN_RECORD", nullptr);
-    RemoveTree(scratch_);
+    e2e::RemoveTree(scratch_);
   }
   platform::Profile& Profile() override { return profile_; }
   platform::ShellAssociation& Shell() override { return shell_; }
@@ -95,11 +46,11 @@ class Win32Harness final : public Harness {
   }
   void DeleteFile(const std::string& path) override { ::DeleteFileA(path.c_str()); }
   void Associate(const std::string& extension, const std::string& openCommand) override {
-    SetDefaultValue(extension, kProgId);
-    SetDefaultValue(std::string(kProgId) + "\\shell\\open\\command", openCommand);
+    e2e::SetRegString(HKEY_CLASSES_ROOT, extension, "", kProgId);
+    e2e::SetRegString(HKEY_CLASSES_ROOT, std::string(kProgId) + "\\shell\\open\\command", "", openCommand);
     associated_.push_back(extension);
   }
-  std::string RecorderPath() override { return FromBuildTree(TESSAL_STAND_IN_JAVA); }
+  std::string RecorderPath() override { return e2e::WindowsPath(TESSAL_STAND_IN_JAVA); }
   void LetRecorderEnd(HANDLE) override {}
   std::string Recorded() override {
     HANDLE file = ::CreateFileA((scratch_ + "\\record.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,

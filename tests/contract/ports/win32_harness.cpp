@@ -7,6 +7,7 @@
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
 #include "tests/contract/ports/harness.h"
+#include "tests/e2e/driver/driver.h"
 
 namespace contract {
 
@@ -14,51 +15,17 @@ namespace {
 
 std::atomic<int> counter{0};
 
-void RemoveTree(const std::string& path) {
-  WIN32_FIND_DATAA entry;
-  HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &entry);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = entry.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string child = path + "\\" + name;
-      ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(child);
-      else
-        ::DeleteFileA(child.c_str());
-    } while (::FindNextFileA(find, &entry));
-    ::FindClose(find);
-  }
-  ::RemoveDirectoryA(path.c_str());
-}
-
 class Win32FileSystemHarness final : public FileSystemHarness {
  public:
   Win32FileSystemHarness()
       : scratch_("C:\\contract_" + std::to_string(::GetCurrentProcessId()) + "_" + std::to_string(++counter)) {
     ::CreateDirectoryA(scratch_.c_str(), nullptr);
   }
-  ~Win32FileSystemHarness() override { RemoveTree(scratch_); }
+  ~Win32FileSystemHarness() override { e2e::RemoveTree(scratch_); }
   platform::FileSystem& Port() override { return files_; }
   std::string Scratch() override { return scratch_; }
-  void WriteFile(const std::string& path, const std::string& content) override {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    DWORD written = 0;
-    ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-    ::CloseHandle(file);
-  }
-  std::string ReadFile(const std::string& path) override {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string content;
-    char buffer[4096];
-    DWORD got = 0;
-    while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) content.append(buffer, got);
-    ::CloseHandle(file);
-    return content;
-  }
+  void WriteFile(const std::string& path, const std::string& content) override { e2e::WriteFile(path, content); }
+  std::string ReadFile(const std::string& path) override { return e2e::ReadFile(path); }
   bool CopyRefusesReadOnlyTarget() override {
     // Wine announces itself through an export of ntdll that Windows lacks.
     bool underWine = ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;

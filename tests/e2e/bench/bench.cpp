@@ -36,13 +36,6 @@ double Median(std::vector<double> values) {
 
 void Print(const char* name, double value, const char* unit) { std::printf("%s\t%.1f\t%s\n", name, value, unit); }
 
-std::string WindowsPath(const std::string& linuxPath) {
-  std::string path = "Z:" + linuxPath;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
 // Milliseconds from the start of commandLine until the runtime's record
 // appears; the started program is ended then.
 double UntilRuntimeStarts(const std::string& commandLine, const std::string& folder) {
@@ -74,8 +67,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: bench MEDIUM_DIR STAND_IN_JAVA\n");
     return 2;
   }
-  const std::string medium = WindowsPath(argv[1]);
-  if (!road::InstallJavaStandIn(WindowsPath(argv[2]))) return 1;
+  const std::string medium = e2e::WindowsPath(argv[1]);
+  if (!road::InstallJavaStandIn(e2e::WindowsPath(argv[2]))) return 1;
   ::SetEnvironmentVariableA("TESSAL_STAND_IN_WINDOW", nullptr);  // the runtime ends at once
 
   // The launcher in an install folder of its own, beside the archive.

@@ -80,6 +80,8 @@ bool FileExists(const std::string& path);  // a file, not a folder
 bool FolderExists(const std::string& path);
 bool MakeFolders(const std::string& path);  // with every missing parent
 void RemoveTree(const std::string& path);
+// A Linux path (of the build tree) as Windows sees it through drive Z:.
+std::string WindowsPath(const std::string& linuxPath);
 // The folder of the running test program, without a trailing backslash.
 std::string OwnFolder();
 std::string Environment(const char* name);

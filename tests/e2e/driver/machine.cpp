@@ -126,6 +126,13 @@ void RemoveTree(const std::string& path) {
   ::RemoveDirectoryA(path.c_str());
 }
 
+std::string WindowsPath(const std::string& linuxPath) {
+  std::string path = "Z:" + linuxPath;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
 std::string OwnFolder() {
   char path[MAX_PATH] = {};
   DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);

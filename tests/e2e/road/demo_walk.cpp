@@ -9,25 +9,14 @@
 
 #include "tests/e2e/road/road.h"
 
-namespace {
-
-std::string WindowsPath(const std::string& linuxPath) {
-  std::string path = "Z:" + linuxPath;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   if (argc < 3) {
     std::fprintf(stderr, "usage: demo_walk MEDIUM_DIR STAND_IN_JAVA [--interactive]\n");
     return 2;
   }
-  const std::string medium = WindowsPath(argv[1]);
+  const std::string medium = e2e::WindowsPath(argv[1]);
   const bool interactive = argc > 3 && std::string(argv[3]) == "--interactive";
-  if (!road::InstallJavaStandIn(WindowsPath(argv[2]))) return 1;
+  if (!road::InstallJavaStandIn(e2e::WindowsPath(argv[2]))) return 1;
 
   if (interactive) {
     e2e::Started setup = e2e::Start("\"" + medium + "\\Setup.exe\"", medium);
@@ -60,6 +49,6 @@ int main(int argc, char** argv) {
     }
   }
   std::string artifacts = e2e::Environment("TESSAL_ARTIFACTS");
-  if (!artifacts.empty()) e2e::WriteFile(WindowsPath(artifacts) + "\\report.txt", report);
+  if (!artifacts.empty()) e2e::WriteFile(e2e::WindowsPath(artifacts) + "\\report.txt", report);
   return installed.ok ? 0 : 1;
 }

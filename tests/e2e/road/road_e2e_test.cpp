@@ -8,20 +8,13 @@
 namespace road {
 namespace {
 
-std::string WindowsPath(const std::string& linuxPath) {
-  std::string path = "Z:" + linuxPath;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
 const std::string kJavaw = "\"" + kJavaHome + "\\bin\\javaw.exe\"";
 
 TEST(WholeRoad, InstallThenStartFromTheShortcutTheAssociationAndSendTo) {
-  ASSERT_TRUE(InstallJavaStandIn(WindowsPath(STAND_IN_JAVA)));
+  ASSERT_TRUE(InstallJavaStandIn(e2e::WindowsPath(STAND_IN_JAVA)));
   Step shot = [](const std::string& name, const std::string&) { e2e::Screenshot("road_" + name); };
 
-  Installed installed = InstallFromMedium(WindowsPath(MEDIUM_DIR), shot);
+  Installed installed = InstallFromMedium(e2e::WindowsPath(MEDIUM_DIR), shot);
   ASSERT_TRUE(installed.ok) << installed.failure;
   EXPECT_EQ(installed.exitCode, 0);
   const std::string folder = installed.installFolder;

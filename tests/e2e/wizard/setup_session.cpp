@@ -4,13 +4,6 @@
 
 namespace e2e {
 
-std::string WindowsPath(const std::string& linuxPath) {
-  std::string path = "Z:" + linuxPath;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
 std::string SetupExe() { return WindowsPath(SETUP_EXE); }
 
 void RegisterJava(const std::string& version, const std::string& home, bool complete) {

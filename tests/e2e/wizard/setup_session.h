@@ -20,8 +20,6 @@ inline const std::string kJavaKey = "SOFTWARE\\JavaSoft\\Java Runtime Environmen
 
 // Setup.exe of the build tree, as a Windows path.
 std::string SetupExe();
-// A Linux path of the build tree as Windows sees it.
-std::string WindowsPath(const std::string& linuxPath);
 
 // Registers a runtime: CurrentVersion and the version key's JavaHome; the
 // home folder gets lib\ext when complete is true.
