@@ -47,9 +47,7 @@ std::optional<std::string> OwnPath(platform::FileSystem& files) {
   DWORD length = files.GetModuleFileNameA(nullptr, buffer, MAX_PATH);
   // A result that fills the buffer is a cut path: the folder it names is not ours.
   if (length == 0 || length >= MAX_PATH) return std::nullopt;
-  std::string path(buffer, length);
-  if (!IsFullPath(path)) return std::nullopt;
-  return path;
+  return std::string(buffer, length);
 }
 
 std::string FolderOf(const std::string& path) {

@@ -10,8 +10,8 @@
 
 namespace uninstall {
 
-// The running program's full path, or nullopt when the system cannot give
-// it whole within MAX_PATH bytes.
+// The running program's path, or nullopt when the system cannot give it
+// whole within MAX_PATH bytes.
 std::optional<std::string> OwnPath(platform::FileSystem& files);
 // The part before the last separator ("" when there is none) and the part after it.
 std::string FolderOf(const std::string& path);

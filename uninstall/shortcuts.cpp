@@ -1,5 +1,6 @@
 #include "uninstall/shortcuts.h"
 
+#include <cstring>
 #include <optional>
 
 #include "uninstall/file_removal.h"
@@ -25,8 +26,12 @@ std::optional<std::string> LinkTarget(platform::ShellLinkReader& reader, const s
         SUCCEEDED(loader->Load(widePath, STGM_READ))) {
       char buffer[MAX_PATH] = {};
       // The raw path: the target as the setup program set it, not resolved
-      // or expanded.
-      if (SUCCEEDED(link->GetPath(buffer, MAX_PATH, nullptr, SLGP_RAWPATH)) && buffer[0]) target = std::string(buffer);
+      // or expanded. A target that fills the buffer may have been cut, and
+      // proves nothing.
+      std::size_t length = 0;
+      if (SUCCEEDED(link->GetPath(buffer, MAX_PATH, nullptr, SLGP_RAWPATH)) &&
+          (length = strnlen(buffer, MAX_PATH)) > 0 && length < MAX_PATH - 1)
+        target = std::string(buffer, length);
     }
   }  // the link object is released before COM ends
   if (SUCCEEDED(started)) reader.CoUninitialize();

@@ -15,6 +15,8 @@ inline constexpr const char* kReadOnlyNote = "（読み取り専用）";
 inline constexpr const char* kNotEmptyNote = "（ほかのファイルがあります）";
 inline constexpr const char* kPathTooLong =
     "このプログラムの場所のパスが長すぎるため、アンインストールできません。何も削除していません。";
+inline constexpr const char* kUnsupportedPlace =
+    "この場所（ネットワーク上のフォルダーなど）からはアンインストールできません。何も削除していません。";
 inline constexpr const char* kNoInstallation =
     "このフォルダーにはインストールされたTessalがありません。何も削除していません。";
 inline constexpr const char* kBadStart = "起動のしかたが正しくありません。何も削除していません。";

@@ -31,6 +31,11 @@ int RunFromInstallFolder(UninstallPorts& ports) {
     Say(ports, kPathTooLong);
     return 1;
   }
+  // Only folders on a drive: the setup program installs nowhere else.
+  if (!IsFullPath(*ownPath)) {
+    Say(ports, kUnsupportedPlace);
+    return 1;
+  }
   const std::string installFolder = FolderOf(*ownPath);
   if (!HoldsInstallation(ports, installFolder)) {
     Say(ports, kNoInstallation);

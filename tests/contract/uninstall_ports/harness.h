@@ -1,4 +1,4 @@
-// Side-specific set-up for the contracts of the link reader and the
+// Set-up on each side for the contracts of the link reader and the
 // handover port: a scratch folder, files, and links written by the side's
 // own link writer.
 #pragma once

@@ -62,7 +62,7 @@ TEST(UninstallPaths, OwnPathRefusesAPathCutAtTheBuffer) {
       {"259 bytes fit with the terminator", "C:\\" + std::string(242, 'a') + "\\Uninstall.exe", true},
       {"260 bytes are cut", "C:\\" + std::string(243, 'a') + "\\Uninstall.exe", false},
       {"far too long", "C:\\" + std::string(400, 'a') + "\\Uninstall.exe", false},
-      {"not a full path", "Uninstall.exe", false},
+      {"a network folder is given whole", "\\\\server\\share\\Uninstall.exe", true},
   };
   for (const Row& row : rows) {
     files.SetModulePath(row.modulePath);

@@ -86,6 +86,7 @@ TEST_F(Uninstall, RefusalsTouchNothingAndAskNothing) {
       {"a folder that holds no installation", "C:\\elsewhere\\Uninstall.exe", false, true, uninstall::kNoInstallation},
       {"nothing installed at all", kInstall + "\\Uninstall.exe", false, false, uninstall::kNoInstallation},
       {"the distribution medium", "C:\\medium\\Uninstall.exe", true, true, uninstall::kNoInstallation},
+      {"a network folder", "\\\\server\\tessal\\Uninstall.exe", false, true, uninstall::kUnsupportedPlace},
       {"a path cut at 260 bytes", "C:\\" + std::string(300, 'x') + "\\Uninstall.exe", false, true,
        uninstall::kPathTooLong},
   };
