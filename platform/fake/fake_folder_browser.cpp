@@ -65,7 +65,9 @@ LPITEMIDLIST FakeFolderBrowser::SHBrowseForFolderA(LPBROWSEINFOA info) {
     if (!enabled) browse.disabledDuring.push_back(window);
   browses_.push_back(browse);
   HWND dialog = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(0xB0B0));
+  selection_.clear();
   if (info->lpfn) info->lpfn(dialog, BFFM_INITIALIZED, 0, info->lParam);
+  if (okOnSelection_) choice_ = selection_;
   if (!choice_) return nullptr;
   std::strncpy(info->pszDisplayName, "display name", MAX_PATH - 1);
   char* itemList = static_cast<char*>(Allocate(choice_->size()));
@@ -82,6 +84,7 @@ BOOL FakeFolderBrowser::SHGetPathFromIDListA(LPCITEMIDLIST itemList, LPSTR path)
 
 LRESULT FakeFolderBrowser::SendMessageA(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
   messages_.push_back({message, wParam, lParam ? reinterpret_cast<const char*>(lParam) : ""});
+  if (message == BFFM_SETSELECTIONA && wParam) selection_ = messages_.back().text;
   return 0;
 }
 

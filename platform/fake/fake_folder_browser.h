@@ -28,7 +28,16 @@ class FakeFolderBrowser final : public FolderBrowser {
   };
 
   // The next browse chooses this path; nullopt cancels.
-  void ChooseNext(std::optional<std::string> path) { choice_ = std::move(path); }
+  void ChooseNext(std::optional<std::string> path) {
+    choice_ = std::move(path);
+    okOnSelection_ = false;
+  }
+  // The next browse is answered with OK on whatever the program selected
+  // when the dialog came up (none selected: the desktop, no file path).
+  void PressOkNext() {
+    choice_.reset();
+    okOnSelection_ = true;
+  }
   void FailMalloc(bool fail) { failMalloc_ = fail; }
   void SetThreadWindows(std::vector<std::pair<HWND, bool>> windowsAndEnabled) { windows_ = std::move(windowsAndEnabled); }
 
@@ -51,6 +60,8 @@ class FakeFolderBrowser final : public FolderBrowser {
 
  private:
   std::optional<std::string> choice_;
+  bool okOnSelection_ = false;
+  std::string selection_;
   bool failMalloc_ = false;
   std::vector<std::pair<HWND, bool>> windows_;
   std::vector<Browse> browses_;
