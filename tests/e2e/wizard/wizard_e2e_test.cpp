@@ -223,6 +223,38 @@ TEST_F(WizardE2E, OptionPagesKeepTheirChoicesAcrossBackAndNext) {
   EXPECT_EQ(setup.End(), 0);
 }
 
+TEST_F(WizardE2E, TheBrowserOpensOnTheTypedFolderAndPutsTheChoiceAsItIs) {
+  const std::string apps = "C:\\Apps";
+  MakeFolders(apps);
+  ASSERT_TRUE(setup.Launch(kWork));
+  HWND page = FolderPage();
+  ASSERT_NE(page, nullptr);
+  HWND edit = Edit(page);
+  SetText(edit, apps);
+
+  Click(Button(page, "..."));
+  HWND browser = WaitForTopLevel("フォルダーの参照");
+  ASSERT_NE(browser, nullptr);
+  EXPECT_FALSE(::IsWindowEnabled(setup.frame)) << "modal to the whole wizard";
+  EXPECT_TRUE(Screenshot("wizard_browse"));
+  Click(::GetDlgItem(browser, IDCANCEL));
+  ASSERT_TRUE(WaitUntilGone(browser));
+  EXPECT_BYTES(WindowText(edit), apps) << "cancel leaves the text";
+
+  // Typed with a trailing backslash; the shell hands back the folder without one.
+  SetText(edit, apps + "\\");
+  Click(Button(page, "..."));
+  browser = WaitForTopLevel("フォルダーの参照");
+  ASSERT_NE(browser, nullptr);
+  ::Sleep(500);
+  Click(::GetDlgItem(browser, IDOK));
+  ASSERT_TRUE(WaitUntilGone(browser));
+  ::Sleep(200);
+  EXPECT_BYTES(WindowText(edit), apps) << "exactly the chosen folder, nothing appended";
+  EXPECT_TRUE(::IsWindowEnabled(setup.frame));
+  RemoveTree(apps);
+}
+
 TEST_F(WizardE2E, ClosingTheMainWindowAnsweredCancelLeavesThePageAsItWas) {
   ASSERT_TRUE(setup.Launch(kWork));
   HWND page = FolderPage();
