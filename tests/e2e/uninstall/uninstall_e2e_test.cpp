@@ -170,8 +170,8 @@ class UninstallE2E : public ::testing::Test {
   // Runs the installed Uninstall.exe as the list of installed programs
   // does, answers OK, and returns the report once the finisher has removed
   // itself too.
-  MessageBoxSeen UninstallAsWindowsDoes() {
-    Started original = Start("\"" + RegString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString") + "\"", "C:\\");
+  MessageBoxSeen UninstallAsWindowsDoes(const std::string& uninstaller = kInstall + "\\Uninstall.exe") {
+    Started original = Start("\"" + uninstaller + "\"", "C:\\");
     EXPECT_TRUE(original.ok());
     MessageBoxSeen question = WaitForMessageBox();
     EXPECT_BYTES(question.caption, uninstall::kCaption);
@@ -197,7 +197,7 @@ class UninstallE2E : public ::testing::Test {
 TEST_F(UninstallE2E, InstallThenUninstallLeavesTheMachineAsItWasButForTheAssociationAndTheLibrary) {
   const std::vector<std::string> before = Snapshot();
   InstallWithEveryOption();
-  const MessageBoxSeen report = UninstallAsWindowsDoes();
+  const MessageBoxSeen report = UninstallAsWindowsDoes(RegString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"));
   EXPECT_BYTES(report.text, uninstall::kRemovedAll);
   const std::vector<std::string> after = Snapshot();
 
@@ -250,6 +250,15 @@ TEST_F(UninstallE2E, AShortcutToAnotherProgramAndAReadOnlyFileStayAndAreNamed) {
   ::SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
   RemoveTree(kInstall);
   ::DeleteFileA(otherLink.c_str());
+}
+
+TEST_F(UninstallE2E, WithTheUninstallEntryAlreadyGoneTheRestStillGoes) {
+  InstallWithEveryOption();
+  DeleteRegTree(HKEY_LOCAL_MACHINE, kUninstallKey);
+  EXPECT_BYTES(UninstallAsWindowsDoes().text, uninstall::kRemovedAll);
+  EXPECT_FALSE(FolderExists(kInstall));
+  EXPECT_FALSE(FileExists(desktop + "\\Tessal.lnk"));
+  EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, "xmlfile\\shell\\open\\command"));
 }
 
 TEST_F(UninstallE2E, StartedFromAFolderWithoutAnInstallationItRemovesNothing) {
