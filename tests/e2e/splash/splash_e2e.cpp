@@ -60,23 +60,42 @@ TEST(SplashE2E, AppearsTopMostCentredOnTheWorkAreaWithThePicturesOuterSize) {
   EXPECT_TRUE(e2e::Screenshot("splash_over_desktop"));
 }
 
-TEST(SplashE2E, AClickClosesItAtOnce) {
+// What the user or the system does to the open splash, which closes it at once.
+struct ActionCase {
+  const char* name;
+  void (*act)(HWND splash);
+};
+
+class SplashClosesAtOnce : public ::testing::TestWithParam<ActionCase> {};
+
+TEST_P(SplashClosesAtOnce, AndTheLauncherEnds) {
   SplashSession session;
   ASSERT_TRUE(session.StartLauncher(StandIn{"", 0, kRunOn}));
   HWND splash = session.WaitForSplash();
   ASSERT_NE(splash, nullptr);
   HANDLE standIn = session.StandInProcess();
-  ::Sleep(300);  // the click lands between two ticks, well before the first
-  RECT outer;
-  ::GetWindowRect(splash, &outer);
-  double clicked = Now();
-  splash_e2e::ClickAt(POINT{(outer.left + outer.right) / 2, (outer.top + outer.bottom) / 2});
+  ::Sleep(300);  // well before the first tick
+  double acted = Now();
+  GetParam().act(splash);
   double gone = WhenGone(splash);
   ASSERT_GE(gone, 0) << "still open";
-  std::printf("closed %.0f ms after the click\n", gone - clicked);
-  EXPECT_LT(gone - clicked, 500);
+  std::printf("%s: closed %.0f ms after it\n", GetParam().name, gone - acted);
+  EXPECT_LT(gone - acted, 500);
   ExpectLauncherEndedAndStandInRunning(session, standIn);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    SplashE2E, SplashClosesAtOnce,
+    ::testing::Values(
+        ActionCase{"ClickOnThePicture",
+                   [](HWND splash) {
+                     RECT outer;
+                     ::GetWindowRect(splash, &outer);
+                     splash_e2e::ClickAt(POINT{(outer.left + outer.right) / 2, (outer.top + outer.bottom) / 2});
+                   }},
+        ActionCase{"CancelCommand", [](HWND splash) { ::PostMessageA(splash, WM_COMMAND, IDCANCEL, 0); }},
+        ActionCase{"OkCommand", [](HWND splash) { ::PostMessageA(splash, WM_COMMAND, IDOK, 0); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // What happens while the splash waits, and when it must close afterwards.
 struct CloseCase {
