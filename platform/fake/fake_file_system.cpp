@@ -105,8 +105,8 @@ BOOL FakeFileSystem::SetFileAttributesA(LPCSTR path, DWORD attributes) {
   bool trailing = false;
   Node* node = Find(path ? path : "", &trailing);
   if (!node || (trailing && !node->folder)) return Fail(ERROR_FILE_NOT_FOUND);
-  DWORD kept = attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
-                             FILE_ATTRIBUTE_ARCHIVE);
+  DWORD kept =
+      attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
   node->attributes = node->folder ? (kept | FILE_ATTRIBUTE_DIRECTORY) : kept;
   return TRUE;
 }
@@ -268,8 +268,7 @@ std::optional<std::string> FakeFileSystem::FileContent(const std::string& path) 
 
 std::vector<std::string> FakeFileSystem::Dump() const {
   std::vector<std::string> out;
-  for (const auto& [folded, node] : nodes_)
-    out.push_back(node.folder ? node.path : node.path + "=" + node.content);
+  for (const auto& [folded, node] : nodes_) out.push_back(node.folder ? node.path : node.path + "=" + node.content);
   return out;
 }
 

@@ -39,7 +39,9 @@ class FakeFolderBrowser final : public FolderBrowser {
     okOnSelection_ = true;
   }
   void FailMalloc(bool fail) { failMalloc_ = fail; }
-  void SetThreadWindows(std::vector<std::pair<HWND, bool>> windowsAndEnabled) { windows_ = std::move(windowsAndEnabled); }
+  void SetThreadWindows(std::vector<std::pair<HWND, bool>> windowsAndEnabled) {
+    windows_ = std::move(windowsAndEnabled);
+  }
 
   const std::vector<Browse>& Browses() const { return browses_; }
   const std::vector<Message>& Messages() const { return messages_; }

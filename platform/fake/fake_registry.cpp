@@ -96,8 +96,8 @@ LONG FakeRegistry::RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, 
   return ERROR_SUCCESS;
 }
 
-LONG FakeRegistry::RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access,
-                                   LPSECURITY_ATTRIBUTES, PHKEY result, LPDWORD disposition) {
+LONG FakeRegistry::RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM access, LPSECURITY_ATTRIBUTES,
+                                   PHKEY result, LPDWORD disposition) {
   if (!result) return ERROR_INVALID_PARAMETER;
   *result = nullptr;
   auto from = Resolve(key, nullptr);
@@ -113,8 +113,7 @@ LONG FakeRegistry::RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD,
   return ERROR_SUCCESS;
 }
 
-LONG FakeRegistry::RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD, LPDWORD type, LPBYTE data,
-                                    LPDWORD dataSize) {
+LONG FakeRegistry::RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD, LPDWORD type, LPBYTE data, LPDWORD dataSize) {
   REGSAM access = 0;
   auto target = Resolve(key, &access);
   if (!target) return ERROR_INVALID_HANDLE;
@@ -142,8 +141,7 @@ LONG FakeRegistry::RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD, LPDWORD
   return ERROR_SUCCESS;
 }
 
-LONG FakeRegistry::RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE* data,
-                                  DWORD dataSize) {
+LONG FakeRegistry::RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE* data, DWORD dataSize) {
   REGSAM access = 0;
   auto target = Resolve(key, &access);
   if (!target) return ERROR_INVALID_HANDLE;
@@ -187,8 +185,8 @@ LONG FakeRegistry::RegDeleteValueA(HKEY key, LPCSTR valueName) {
   return target->values.erase(fake::FoldCase(valueName ? valueName : "")) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }
 
-LONG FakeRegistry::RegEnumKeyExA(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize, LPDWORD, LPSTR,
-                                 LPDWORD classSize, FILETIME* lastWrite) {
+LONG FakeRegistry::RegEnumKeyExA(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize, LPDWORD, LPSTR, LPDWORD classSize,
+                                 FILETIME* lastWrite) {
   REGSAM access = 0;
   auto target = Resolve(key, &access);
   if (!target) return ERROR_INVALID_HANDLE;
@@ -208,9 +206,8 @@ LONG FakeRegistry::RegEnumKeyExA(HKEY key, DWORD index, LPSTR name, LPDWORD name
 }
 
 LONG FakeRegistry::RegQueryInfoKeyA(HKEY key, LPSTR keyClass, LPDWORD classSize, LPDWORD, LPDWORD subKeys,
-                                    LPDWORD maxSubKeyLen, LPDWORD maxClassLen, LPDWORD values,
-                                    LPDWORD maxValueNameLen, LPDWORD maxValueLen, LPDWORD securityDescriptor,
-                                    FILETIME* lastWrite) {
+                                    LPDWORD maxSubKeyLen, LPDWORD maxClassLen, LPDWORD values, LPDWORD maxValueNameLen,
+                                    LPDWORD maxValueLen, LPDWORD securityDescriptor, FILETIME* lastWrite) {
   auto target = Resolve(key, nullptr);
   if (!target) return ERROR_INVALID_HANDLE;
   if (target->deleted) return kErrorKeyDeleted;

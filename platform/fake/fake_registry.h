@@ -72,8 +72,8 @@ class FakeRegistry final : public Registry {
   };
 
   std::shared_ptr<Key> Resolve(HKEY key, REGSAM* access) const;
-  std::shared_ptr<Key> Walk(const std::shared_ptr<Key>& from, const std::string& subKey, bool create,
-                            bool* created, LONG* error);
+  std::shared_ptr<Key> Walk(const std::shared_ptr<Key>& from, const std::string& subKey, bool create, bool* created,
+                            LONG* error);
   std::shared_ptr<Key> KeyAt(const std::string& keyPath, bool create) const;
   HKEY NewHandle(const std::shared_ptr<Key>& key, REGSAM access);
   void DumpKey(const Key& key, const std::string& path, std::vector<std::string>& out) const;

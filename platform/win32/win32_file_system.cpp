@@ -20,9 +20,7 @@ BOOL Win32FileSystem::CopyFileA(LPCSTR existing, LPCSTR target, BOOL failIfExist
   return ::CopyFileA(existing, target, failIfExists);
 }
 
-HANDLE Win32FileSystem::FindFirstFileA(LPCSTR path, LPWIN32_FIND_DATAA data) {
-  return ::FindFirstFileA(path, data);
-}
+HANDLE Win32FileSystem::FindFirstFileA(LPCSTR path, LPWIN32_FIND_DATAA data) { return ::FindFirstFileA(path, data); }
 
 BOOL Win32FileSystem::FindClose(HANDLE find) { return ::FindClose(find); }
 

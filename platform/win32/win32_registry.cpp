@@ -7,8 +7,7 @@ LONG Win32Registry::RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD options, REGSAM
 }
 
 LONG Win32Registry::RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD reserved, LPSTR keyClass, DWORD options,
-                                    REGSAM access, LPSECURITY_ATTRIBUTES security, PHKEY result,
-                                    LPDWORD disposition) {
+                                    REGSAM access, LPSECURITY_ATTRIBUTES security, PHKEY result, LPDWORD disposition) {
   return ::RegCreateKeyExA(key, subKey, reserved, keyClass, options, access, security, result, disposition);
 }
 
@@ -26,15 +25,14 @@ LONG Win32Registry::RegDeleteKeyA(HKEY key, LPCSTR subKey) { return ::RegDeleteK
 
 LONG Win32Registry::RegDeleteValueA(HKEY key, LPCSTR valueName) { return ::RegDeleteValueA(key, valueName); }
 
-LONG Win32Registry::RegEnumKeyExA(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize, LPDWORD reserved,
-                                  LPSTR keyClass, LPDWORD classSize, FILETIME* lastWrite) {
+LONG Win32Registry::RegEnumKeyExA(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize, LPDWORD reserved, LPSTR keyClass,
+                                  LPDWORD classSize, FILETIME* lastWrite) {
   return ::RegEnumKeyExA(key, index, name, nameSize, reserved, keyClass, classSize, lastWrite);
 }
 
-LONG Win32Registry::RegQueryInfoKeyA(HKEY key, LPSTR keyClass, LPDWORD classSize, LPDWORD reserved,
-                                     LPDWORD subKeys, LPDWORD maxSubKeyLen, LPDWORD maxClassLen, LPDWORD values,
-                                     LPDWORD maxValueNameLen, LPDWORD maxValueLen, LPDWORD securityDescriptor,
-                                     FILETIME* lastWrite) {
+LONG Win32Registry::RegQueryInfoKeyA(HKEY key, LPSTR keyClass, LPDWORD classSize, LPDWORD reserved, LPDWORD subKeys,
+                                     LPDWORD maxSubKeyLen, LPDWORD maxClassLen, LPDWORD values, LPDWORD maxValueNameLen,
+                                     LPDWORD maxValueLen, LPDWORD securityDescriptor, FILETIME* lastWrite) {
   return ::RegQueryInfoKeyA(key, keyClass, classSize, reserved, subKeys, maxSubKeyLen, maxClassLen, values,
                             maxValueNameLen, maxValueLen, securityDescriptor, lastWrite);
 }

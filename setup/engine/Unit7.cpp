@@ -62,7 +62,8 @@ void TInstallProgressView::RunInstall() {
     SetProcessingText(kCopying);
     App().ProcessMessages();
     const std::string setupFolder = engine::SetupFolder(ports.files);
-    for (const engine::CopyItem& item : engine::CopyList(setupFolder, FMainView->FInstallFolder, FMainView->FJavaCheck)) {
+    for (const engine::CopyItem& item :
+         engine::CopyList(setupFolder, FMainView->FInstallFolder, FMainView->FJavaCheck)) {
       SetDetailsText(item.destination);
       App().ProcessMessages();
       if (!CopyProductFile(item.source, item.destination)) {

@@ -60,8 +60,7 @@ HKEY CreateKey(platform::Registry& registry, HKEY root, const char* subKey) {
 
 }  // namespace
 
-void CreateShortcuts(ShellPorts& ports, const std::string& installFolder, bool startMenu, bool desktop,
-                     bool sendTo) {
+void CreateShortcuts(ShellPorts& ports, const std::string& installFolder, bool startMenu, bool desktop, bool sendTo) {
   HKEY key = nullptr;
   if (ports.registry.RegOpenKeyExA(HKEY_CURRENT_USER, kShellFoldersKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return;
   const std::string launcher = LauncherPath(installFolder);
@@ -127,15 +126,14 @@ void DeleteKeyTree(platform::Registry& registry, HKEY root, const std::string& s
   if (registry.RegOpenKeyExA(root, subKey.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
   DWORD subKeys = 0;
   DWORD longest = 0;
-  if (registry.RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subKeys, &longest, nullptr, nullptr, nullptr,
-                                nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
+  if (registry.RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subKeys, &longest, nullptr, nullptr, nullptr, nullptr,
+                                nullptr, nullptr) == ERROR_SUCCESS) {
     // The longest name is counted in characters; a double-byte name needs up
     // to twice as many bytes.
     std::vector<char> name(2 * static_cast<size_t>(longest) + 1);
     for (DWORD index = subKeys; index-- > 0;) {
       DWORD size = static_cast<DWORD>(name.size());
-      if (registry.RegEnumKeyExA(key, index, name.data(), &size, nullptr, nullptr, nullptr, nullptr) ==
-          ERROR_SUCCESS)
+      if (registry.RegEnumKeyExA(key, index, name.data(), &size, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS)
         DeleteKeyTree(registry, root, subKey + "\\" + std::string(name.data(), size));
     }
   }

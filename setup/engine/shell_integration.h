@@ -21,8 +21,7 @@ struct ShellPorts {
 // "Tessal.lnk" in the program group "Tessal" of the Start menu, on the
 // desktop and in SendTo, each on request, in that order; each points at the
 // launcher with the install folder as working directory.
-void CreateShortcuts(ShellPorts& ports, const std::string& installFolder, bool startMenu, bool desktop,
-                     bool sendTo);
+void CreateShortcuts(ShellPorts& ports, const std::string& installFolder, bool startMenu, bool desktop, bool sendTo);
 
 // Writes one shortcut file; the HRESULT of the step that ended it.
 HRESULT CreateShellLink(platform::ShellLinks& links, const std::string& target, const std::string& linkPath,

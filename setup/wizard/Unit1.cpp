@@ -40,8 +40,7 @@ void TMainView::OnCreate(toolkit::Object&) {
   }
 }
 
-toolkit::LResult TMainView::ClientWndProc(HWND window, UINT message, toolkit::WParam wParam,
-                                          toolkit::LParam lParam) {
+toolkit::LResult TMainView::ClientWndProc(HWND window, UINT message, toolkit::WParam wParam, toolkit::LParam lParam) {
   if (message != toolkit::kEraseBackgroundMessage)
     return CallClientProcedure(FOldClientProc, window, message, wParam, lParam);
   const int width = FBackground ? FBackground->Width() : 0;

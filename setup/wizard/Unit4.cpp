@@ -51,8 +51,8 @@ std::string TSelectInstallFolderView::GetProgramFilesDir() {
     return "";
   char buffer[MAX_PATH] = {};
   DWORD size = MAX_PATH;
-  LONG rc = ports_.registry.RegQueryValueExA(key, "ProgramFilesDir", nullptr, nullptr,
-                                             reinterpret_cast<BYTE*>(buffer), &size);
+  LONG rc = ports_.registry.RegQueryValueExA(key, "ProgramFilesDir", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer),
+                                             &size);
   ports_.registry.RegCloseKey(key);
   if (rc != ERROR_SUCCESS) return "";
   // The type is not checked: data filling the buffer without a terminator

@@ -23,7 +23,6 @@ struct TJavaCheckResult {
   std::string ExtFolder;  // the runtime's home folder + "\lib\ext"; set only with jcOK
 };
 
-
 // Runs the check through the toolkit's registry accessor, rooted at
 // HKEY_LOCAL_MACHINE, every key opened with full access and never created.
 // Sets Status, and ExtFolder only on success. A version or home value of a

@@ -36,8 +36,8 @@ bool TryStrToInt(const std::string& text, long& value) {
     magnitude = magnitude * base + digit;
     if (magnitude > limit) return false;
   }
-  long long signedValue = base == 16 ? static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude))
-                                     : static_cast<long long>(magnitude);
+  long long signedValue =
+      base == 16 ? static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude)) : static_cast<long long>(magnitude);
   value = static_cast<long>(negative ? -signedValue : signedValue);
   return true;
 }

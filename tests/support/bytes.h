@@ -20,6 +20,6 @@ inline std::string Hex(const std::string& bytes) {
 }  // namespace testing_support
 
 // EXPECT_BYTES(actual, expected): equal byte strings, shown as hex on failure.
-#define EXPECT_BYTES(actual, expected)                                                       \
+#define EXPECT_BYTES(actual, expected)                                                                  \
   EXPECT_EQ(::testing_support::Hex(std::string(actual)), ::testing_support::Hex(std::string(expected))) \
       << "actual: " << std::string(actual)

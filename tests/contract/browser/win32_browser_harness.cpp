@@ -17,8 +17,8 @@ class Win32BrowserHarness final : public BrowserHarness {
  public:
   Win32BrowserHarness() {
     e2e::MakeFolders(Folder());
-    window_ = ::CreateWindowA("STATIC", "browser contract", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100,
-                              nullptr, nullptr, nullptr, nullptr);
+    window_ = ::CreateWindowA("STATIC", "browser contract", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100, nullptr,
+                              nullptr, nullptr, nullptr);
     ::CoInitialize(nullptr);
   }
   ~Win32BrowserHarness() override {

@@ -32,8 +32,7 @@ class RegistryHarness {
   virtual std::string ScratchKey() = 0;
   // Stores a REG_SZ value exactly as given, without a terminator, as another
   // program writing through the wide API can (the ANSI API adds one).
-  virtual void SetUnterminatedString(const std::string& keyPath, const std::string& name,
-                                     const std::string& text) = 0;
+  virtual void SetUnterminatedString(const std::string& keyPath, const std::string& name, const std::string& text) = 0;
   // Lets the key (which must exist) be opened for reading only.
   virtual void DenyWrite(HKEY root, const std::string& keyPath) = 0;
 };

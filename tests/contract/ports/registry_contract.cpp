@@ -61,8 +61,7 @@ TEST_F(RegistryContract, StringValuesAndShortBuffers) {
 
   char exact[17];
   size = sizeof exact;
-  EXPECT_EQ(reg.RegQueryValueExA(key, "Text", nullptr, &type, reinterpret_cast<BYTE*>(exact), &size),
-            ERROR_SUCCESS);
+  EXPECT_EQ(reg.RegQueryValueExA(key, "Text", nullptr, &type, reinterpret_cast<BYTE*>(exact), &size), ERROR_SUCCESS);
   EXPECT_STREQ(exact, "C:\\Program Files");
 
   char shortBuffer[8 + 1];
@@ -83,8 +82,7 @@ TEST_F(RegistryContract, TheAnsiApiTerminatesStringsItStores) {
   char buffer[8];
   std::memset(buffer, 'X', sizeof buffer);
   DWORD type = 0, size = sizeof buffer;
-  ASSERT_EQ(reg.RegQueryValueExA(key, "Bare", nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size),
-            ERROR_SUCCESS);
+  ASSERT_EQ(reg.RegQueryValueExA(key, "Bare", nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size), ERROR_SUCCESS);
   EXPECT_EQ(size, 4u);
   EXPECT_BYTES(std::string(buffer, 5), std::string("abc\0X", 5));
   reg.RegCloseKey(key);
@@ -101,15 +99,13 @@ TEST_F(RegistryContract, AStringStoredWithoutTerminatorIsReadWithOne) {
   char tight[3 + 1];
   std::memset(tight, 'X', sizeof tight);
   size = 3;
-  EXPECT_EQ(reg.RegQueryValueExA(key, "Bare", nullptr, &type, reinterpret_cast<BYTE*>(tight), &size),
-            ERROR_MORE_DATA);
+  EXPECT_EQ(reg.RegQueryValueExA(key, "Bare", nullptr, &type, reinterpret_cast<BYTE*>(tight), &size), ERROR_MORE_DATA);
   EXPECT_EQ(size, 4u);
   EXPECT_EQ(tight[3], 'X');
 
   char exact[4];
   size = sizeof exact;
-  ASSERT_EQ(reg.RegQueryValueExA(key, "Bare", nullptr, &type, reinterpret_cast<BYTE*>(exact), &size),
-            ERROR_SUCCESS);
+  ASSERT_EQ(reg.RegQueryValueExA(key, "Bare", nullptr, &type, reinterpret_cast<BYTE*>(exact), &size), ERROR_SUCCESS);
   EXPECT_BYTES(std::string(exact, 4), std::string("abc\0", 4));
   reg.RegCloseKey(key);
 }
@@ -120,8 +116,7 @@ TEST_F(RegistryContract, BinaryDataFillsTheBufferWithoutTerminator) {
   char buffer[4 + 1];
   std::memset(buffer, 'X', sizeof buffer);
   DWORD type = 0, size = 4;
-  ASSERT_EQ(reg.RegQueryValueExA(key, "Raw", nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size),
-            ERROR_SUCCESS);
+  ASSERT_EQ(reg.RegQueryValueExA(key, "Raw", nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size), ERROR_SUCCESS);
   EXPECT_EQ(size, 4u);
   EXPECT_BYTES(std::string(buffer, 5), "abcdX");
   reg.RegCloseKey(key);
@@ -130,8 +125,7 @@ TEST_F(RegistryContract, BinaryDataFillsTheBufferWithoutTerminator) {
 TEST_F(RegistryContract, ValueTypesAndTheDefaultValue) {
   HKEY key = Create(scratch);
   DWORD number = 0x104;
-  ASSERT_EQ(reg.RegSetValueExA(key, "Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), 4),
-            ERROR_SUCCESS);
+  ASSERT_EQ(reg.RegSetValueExA(key, "Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), 4), ERROR_SUCCESS);
   SetBytes(key, "Raw", REG_BINARY, std::string("\x01\x00\x02", 3));
   SetBytes(key, "Expand", REG_EXPAND_SZ, std::string("%SystemRoot%\\x", 15));
   SetBytes(key, nullptr, REG_SZ, std::string("default", 8));
@@ -146,8 +140,7 @@ TEST_F(RegistryContract, ValueTypesAndTheDefaultValue) {
 
   char text[32];
   size = sizeof text;
-  ASSERT_EQ(reg.RegQueryValueExA(key, "Expand", nullptr, &type, reinterpret_cast<BYTE*>(text), &size),
-            ERROR_SUCCESS);
+  ASSERT_EQ(reg.RegQueryValueExA(key, "Expand", nullptr, &type, reinterpret_cast<BYTE*>(text), &size), ERROR_SUCCESS);
   EXPECT_EQ(type, static_cast<DWORD>(REG_EXPAND_SZ));
   EXPECT_STREQ(text, "%SystemRoot%\\x") << "no expansion";
 
@@ -168,8 +161,8 @@ TEST_F(RegistryContract, AKeyWithSubkeysIsDeletedOnlyAfterThem) {
   HKEY key = nullptr;
   ASSERT_EQ(Open(parent, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
   DWORD subkeys = 0, longest = 0;
-  ASSERT_EQ(reg.RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, &longest, nullptr, nullptr, nullptr,
-                                 nullptr, nullptr, nullptr),
+  ASSERT_EQ(reg.RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, &longest, nullptr, nullptr, nullptr, nullptr,
+                                 nullptr, nullptr),
             ERROR_SUCCESS);
   EXPECT_EQ(subkeys, 2u);
   EXPECT_EQ(longest, 6u) << "\"second\", without terminator";

@@ -43,7 +43,7 @@ void DeleteKeyTree(HKEY root, const std::string& path) {
   if (::RegOpenKeyExA(root, path.c_str(), 0, WRITE_DAC, &key) == ERROR_SUCCESS) {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     if (::ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(A;;KA;;;WD)", SDDL_REVISION_1, &descriptor,
-                                                                nullptr)) {
+                                                               nullptr)) {
       ::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
       ::LocalFree(descriptor);
     }
@@ -73,8 +73,8 @@ class Win32RegistryHarness final : public RegistryHarness {
     std::wstring wideName(name.begin(), name.end());
     std::wstring wideText(text.begin(), text.end());  // ASCII only
     HKEY key = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                          nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
       return;
     ::RegSetValueExW(key, wideName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wideText.data()),
                      static_cast<DWORD>(wideText.size() * sizeof(wchar_t)));
@@ -85,7 +85,7 @@ class Win32RegistryHarness final : public RegistryHarness {
     if (::RegOpenKeyExA(root, keyPath.c_str(), 0, WRITE_DAC, &key) != ERROR_SUCCESS) return;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     if (::ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;KR;;;WD)", SDDL_REVISION_1, &descriptor,
-                                                                nullptr)) {
+                                                               nullptr)) {
       ::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
       ::LocalFree(descriptor);
     }

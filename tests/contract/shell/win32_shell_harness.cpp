@@ -10,7 +10,8 @@ namespace {
 
 class Win32ShellHarness final : public ShellHarness {
  public:
-  Win32ShellHarness() : scratch_("C:\\links_" + std::to_string(::GetCurrentProcessId()) + "_" + std::to_string(++count_)) {
+  Win32ShellHarness()
+      : scratch_("C:\\links_" + std::to_string(::GetCurrentProcessId()) + "_" + std::to_string(++count_)) {
     ::CreateDirectoryA(scratch_.c_str(), nullptr);
   }
   ~Win32ShellHarness() override { e2e::RemoveTree(scratch_); }

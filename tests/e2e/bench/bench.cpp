@@ -122,8 +122,8 @@ int main(int argc, char** argv) {
     ::CopyFileA((medium + "\\" + name).c_str(), (bigMedium + "\\" + name).c_str(), FALSE);
   {
     std::string chunk(1 << 20, 'J');
-    HANDLE file = ::CreateFileA((bigMedium + "\\tessal.jar").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                                nullptr);
+    HANDLE file =
+        ::CreateFileA((bigMedium + "\\tessal.jar").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     for (int i = 0; i < 100; ++i) ::WriteFile(file, chunk.data(), static_cast<DWORD>(chunk.size()), &written, nullptr);
     ::CloseHandle(file);

@@ -101,8 +101,7 @@ void Click(HWND button) { ::PostMessageA(button, BM_CLICK, 0, 0); }
 
 void SetText(HWND edit, const std::string& text) {
   DWORD_PTR ignored = 0;
-  ::SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 2000,
-                        &ignored);
+  ::SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 2000, &ignored);
 }
 
 bool IsChecked(HWND checkBox) { return ::SendMessageA(checkBox, BM_GETCHECK, 0, 0) == BST_CHECKED; }

@@ -182,8 +182,8 @@ std::string DescribeInstallation(const Installed& installed) {
   text += "Shortcuts:\r\n";
   for (const std::string& path : installed.links) {
     Shortcut shortcut = ReadShortcut(path);
-    text += "  " + path + "\r\n    target " + shortcut.target + ", working directory " + shortcut.workingDirectory +
-            "\r\n";
+    text +=
+        "  " + path + "\r\n    target " + shortcut.target + ", working directory " + shortcut.workingDirectory + "\r\n";
   }
   const std::string uninstall = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessal";
   text += "Registry:\r\n";

@@ -39,7 +39,7 @@ Installed InstallFromMedium(const std::string& mediumFolder, const Step& step);
 struct Launch {
   bool ok = false;
   std::string failure;
-  std::string commandLine;      // as the runtime received it
+  std::string commandLine;       // as the runtime received it
   std::string currentDirectory;  // likewise
   long launcherExitCode = -1;
   DWORD splashToCloseMs = 0;  // from the application's window to the launcher's end

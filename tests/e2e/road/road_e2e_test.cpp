@@ -24,7 +24,8 @@ TEST(WholeRoad, InstallThenStartFromTheShortcutTheAssociationAndSendTo) {
   // 1. The desktop shortcut: its target, from the working directory it names.
   Shortcut desktop = ReadShortcut(installed.links[1]);
   EXPECT_BYTES(desktop.target, folder + "\\tessal.exe");
-  Launch fromShortcut = StartAsTheShellWould("\"" + desktop.target + "\"", desktop.workingDirectory, shot, "7-shortcut");
+  Launch fromShortcut =
+      StartAsTheShellWould("\"" + desktop.target + "\"", desktop.workingDirectory, shot, "7-shortcut");
   ASSERT_TRUE(fromShortcut.ok) << fromShortcut.failure;
   EXPECT_BYTES(fromShortcut.commandLine, kJavaw + " -Xmx256m -jar " + archive + " ");
   EXPECT_BYTES(fromShortcut.currentDirectory, folder);
@@ -52,8 +53,9 @@ TEST(WholeRoad, InstallThenStartFromTheShortcutTheAssociationAndSendTo) {
   if (wow64) {
     EXPECT_BYTES(folder, "C:\\Program Files (x86)\\tessal");
     HKEY key = nullptr;
-    EXPECT_EQ(::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessal",
-                              0, KEY_READ | KEY_WOW64_64KEY, &key),
+    EXPECT_EQ(::RegOpenKeyExA(HKEY_LOCAL_MACHINE,
+                              "SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessal", 0,
+                              KEY_READ | KEY_WOW64_64KEY, &key),
               ERROR_SUCCESS);
     if (key) ::RegCloseKey(key);
     std::printf("Under WoW64: installed in %s, uninstall entry in the 32-bit view\n", folder.c_str());

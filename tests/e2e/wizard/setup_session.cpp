@@ -34,9 +34,9 @@ bool WriteTestBitmap(const std::string& path, int width, int height) {
     for (int x = 0; x < width; ++x) {
       size_t at = 54 + static_cast<size_t>(y) * rowSize + x * 3;
       bool topLeft = x == 0 && y == height - 1;  // bottom-up rows
-      data[at + 0] = 0;                           // blue
-      data[at + 1] = topLeft ? 0 : char(0xC0);    // green
-      data[at + 2] = topLeft ? char(0xFF) : 0;    // red
+      data[at + 0] = 0;                          // blue
+      data[at + 1] = topLeft ? 0 : char(0xC0);   // green
+      data[at + 2] = topLeft ? char(0xFF) : 0;   // red
     }
   }
   return WriteFile(path, data);

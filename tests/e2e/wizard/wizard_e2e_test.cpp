@@ -139,8 +139,8 @@ TEST_F(WizardE2E, TheFolderPageCreatesWhatIsMissingAndRefusesWhatCannotBe) {
   ASSERT_NE(page, nullptr);
   HWND edit = Edit(page);
   ASSERT_NE(edit, nullptr);
-  std::string programFiles = RegString(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion",
-                                       "ProgramFilesDir");
+  std::string programFiles =
+      RegString(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir");
   EXPECT_BYTES(WindowText(edit), programFiles + "\\tessal");
 
   // A missing drive: the question, then the failure; the page stays.

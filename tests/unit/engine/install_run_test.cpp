@@ -26,9 +26,8 @@ class InstallRun : public testing_support::SetupProgram {
     SetupProgram::SetUp();
     files.SetModulePath("D:\\medium\\Setup.exe");
     for (const char* name : kProductFiles) files.AddFile(std::string("D:\\medium\\") + name, name);
-    registry.SetString(
-        "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Desktop",
-        "C:\\Desktop");
+    registry.SetString("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                       "Desktop", "C:\\Desktop");
     files.AddFolder("C:\\Desktop");
   }
 
@@ -64,8 +63,8 @@ TEST_F(InstallRun, WithAllOptionsOffTheStageLinePassesItsFourTextsAndTheEntryIsW
   EXPECT_EQ(page->Timer1->Interval(), 1000u);
   EXPECT_EQ(RunTimer(), std::nullopt);
 
-  EXPECT_EQ(stages, (std::vector<std::string>{"ファイルのコピー中...", "ショートカットを作成中...", "関連付けを設定中...",
-                                               "アプリケーションの追加と削除に追加中..."}));
+  EXPECT_EQ(stages, (std::vector<std::string>{"ファイルのコピー中...", "ショートカットを作成中...",
+                                              "関連付けを設定中...", "アプリケーションの追加と削除に追加中..."}));
   for (const char* name : {"tessal.jar", "tessal.exe", "boot.ini", "readme.txt", "Uninstall.exe"})
     EXPECT_EQ(files.FileContent(kInstall + "\\" + name), name);
   EXPECT_EQ(files.FileContent("C:\\Java\\jre\\lib\\ext\\jh.jar"), "jh.jar");

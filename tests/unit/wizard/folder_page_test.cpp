@@ -151,8 +151,7 @@ TEST_F(FolderPage, TheBrowserOpensOnTheBestExistingFolder) {
     std::string typed;
     std::string selected;
   } rows[] = {
-      {"D:\\Typed", "D:\\Typed"},
-      {"D:\\Missing", "C:\\Program Files\\"},  // the default folder does not exist yet
+      {"D:\\Typed", "D:\\Typed"}, {"D:\\Missing", "C:\\Program Files\\"},  // the default folder does not exist yet
   };
   for (const Row& row : rows) {
     backend.Type(*page->txtInstallFolder, row.typed);

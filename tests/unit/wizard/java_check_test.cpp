@@ -3,8 +3,8 @@
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_registry.h"
 #include "setup/wizard/java_check.h"
-#include "toolkit/exceptions.h"
 #include "tests/support/bytes.h"
+#include "toolkit/exceptions.h"
 
 namespace {
 
@@ -51,26 +51,33 @@ TEST_F(JavaCheck, EachFailureHasItsStatusAndLeavesTheFolderEmpty) {
       {"key without CurrentVersion", [](auto& r, auto&) { r.CreateKey(kRuntime); }, jcVersionTooOld},
       {"empty CurrentVersion", [](auto& r, auto&) { r.SetString(kRuntime, "CurrentVersion", ""); }, jcVersionTooOld},
       {"1.3", [](auto& r, auto&) { r.SetString(kRuntime, "CurrentVersion", "1.3"); }, jcVersionTooOld},
-      {"1.4 without its subkey", [](auto& r, auto&) { r.SetString(kRuntime, "CurrentVersion", "1.4"); },
-       jcSystemError},
-      {"JavaHome missing", [](auto& r, auto&) {
+      {"1.4 without its subkey", [](auto& r, auto&) { r.SetString(kRuntime, "CurrentVersion", "1.4"); }, jcSystemError},
+      {"JavaHome missing",
+       [](auto& r, auto&) {
          r.SetString(kRuntime, "CurrentVersion", "1.4");
          r.CreateKey(kRuntime + "\\1.4");
-       }, jcHomeNotFound},
-      {"JavaHome deleted", [](auto& r, auto&) {
+       },
+       jcHomeNotFound},
+      {"JavaHome deleted",
+       [](auto& r, auto&) {
          r.SetString(kRuntime, "CurrentVersion", "1.5");
          r.SetString(kRuntime + "\\1.5", "JavaHome", "C:\\gone");
-       }, jcHomeNotFound},
-      {"home without lib\\ext", [](auto& r, auto& f) {
+       },
+       jcHomeNotFound},
+      {"home without lib\\ext",
+       [](auto& r, auto& f) {
          r.SetString(kRuntime, "CurrentVersion", "1.5");
          r.SetString(kRuntime + "\\1.5", "JavaHome", "C:\\jre");
          f.AddFolder("C:\\jre\\lib");
-       }, jcExtFolderNotFound},
-      {"home is a file", [](auto& r, auto& f) {
+       },
+       jcExtFolderNotFound},
+      {"home is a file",
+       [](auto& r, auto& f) {
          r.SetString(kRuntime, "CurrentVersion", "1.5");
          r.SetString(kRuntime + "\\1.5", "JavaHome", "C:\\jre.exe");
          f.AddFile("C:\\jre.exe", "MZ");
-       }, jcHomeNotFound},
+       },
+       jcHomeNotFound},
   };
   for (const Row& row : rows) {
     platform::FakeRegistry rowRegistry;
