@@ -37,13 +37,7 @@ class Win32Harness final : public Harness {
   platform::StringResource& Strings() override { return strings_; }
   HINSTANCE StringsInstance() override { return ::GetModuleHandleA(nullptr); }
   std::string Scratch() override { return scratch_; }
-  void WriteFile(const std::string& path, const std::string& content) override {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    DWORD written = 0;
-    ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-    ::CloseHandle(file);
-  }
+  void WriteFile(const std::string& path, const std::string& content) override { e2e::WriteFile(path, content); }
   void DeleteFile(const std::string& path) override { ::DeleteFileA(path.c_str()); }
   void Associate(const std::string& extension, const std::string& openCommand) override {
     e2e::SetRegString(HKEY_CLASSES_ROOT, extension, "", kProgId);
@@ -53,15 +47,8 @@ class Win32Harness final : public Harness {
   std::string RecorderPath() override { return e2e::WindowsPath(TESSAL_STAND_IN_JAVA); }
   void LetRecorderEnd(HANDLE) override {}
   std::string Recorded() override {
-    HANDLE file = ::CreateFileA((scratch_ + "\\record.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<nothing>";
-    std::string content;
-    char buffer[4096];
-    DWORD got = 0;
-    while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) content.append(buffer, got);
-    ::CloseHandle(file);
-    return content;
+    std::string content = e2e::ReadFile(scratch_ + "\\record.txt");
+    return content == "<missing>" ? "<nothing>" : content;
   }
 
  private:

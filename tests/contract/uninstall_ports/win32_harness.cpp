@@ -5,29 +5,11 @@
 #include "platform/win32/win32_shell_links.h"
 #include "tests/contract/uninstall_ports/harness.h"
 #include "tests/contract/uninstall_ports/setup_like_link.h"
+#include "tests/e2e/driver/driver.h"
 
 namespace contract {
 
 namespace {
-
-void RemoveTree(const std::string& path) {
-  WIN32_FIND_DATAA entry;
-  HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &entry);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = entry.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string child = path + "\\" + name;
-      ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(child);
-      else
-        ::DeleteFileA(child.c_str());
-    } while (::FindNextFileA(find, &entry));
-    ::FindClose(find);
-  }
-  ::RemoveDirectoryA(path.c_str());
-}
 
 class Win32UninstallPortsHarness final : public UninstallPortsHarness {
  public:
@@ -35,7 +17,7 @@ class Win32UninstallPortsHarness final : public UninstallPortsHarness {
       : scratch_("C:\\uninstall_ports_" + std::to_string(::GetCurrentProcessId()) + "_" + std::to_string(++count_)) {
     ::CreateDirectoryA(scratch_.c_str(), nullptr);
   }
-  ~Win32UninstallPortsHarness() override { RemoveTree(scratch_); }
+  ~Win32UninstallPortsHarness() override { e2e::RemoveTree(scratch_); }
   platform::ShellLinkReader& Reader() override { return reader_; }
   platform::Handover& Handover() override { return handover_; }
   std::string Scratch() override { return scratch_; }
