@@ -150,7 +150,9 @@ TEST_F(InstallE2E, AbortDuringTheCopyLeavesNoRegistryChangeAndNoShortcut) {
   MessageBoxSeen question = WaitForMessageBox();
   EXPECT_BYTES(question.text, "Tessalのインストールを中止しますか？");
   EXPECT_EQ(question.buttons, (std::vector<int>{IDOK, IDCANCEL}));
-  EXPECT_TRUE(Screenshot("install_progress_copying"));  // the stage and detail lines behind the question
+  // The question moved aside, so that the page's stage and detail lines show.
+  ::SetWindowPos(question.window, nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_TRUE(Screenshot("install_progress_copying"));
   Answer(question, IDOK);
   EXPECT_EQ(setup.End(30000), 0);
   EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
