@@ -6,6 +6,7 @@
 #include <iconv.h>
 #endif
 
+#include <cstring>
 #include <vector>
 
 namespace platform::fake {
@@ -71,5 +72,17 @@ std::optional<std::string> Utf16ToCp932(const std::u16string& text) {
 }
 
 #endif
+
+int MultiByteToWideChar(LPCSTR text, int textLength, LPWSTR wide, int wideLength) {
+  if (!text) return 0;
+  std::string bytes = textLength < 0 ? std::string(text, std::strlen(text) + 1) : std::string(text, textLength);
+  auto converted = Cp932ToUtf16(bytes);
+  if (!converted) return 0;
+  int needed = static_cast<int>(converted->size());
+  if (wideLength == 0) return needed;
+  if (needed > wideLength) return 0;  // ERROR_INSUFFICIENT_BUFFER; nothing past the buffer is touched
+  for (int i = 0; i < needed; ++i) wide[i] = static_cast<WCHAR>((*converted)[i]);
+  return needed;
+}
 
 }  // namespace platform::fake

@@ -89,15 +89,7 @@ HRESULT FakeShellLinkReader::CoCreateLinkReader(std::unique_ptr<LinkReader>* lin
 }
 
 int FakeShellLinkReader::MultiByteToWideChar(UINT, DWORD, LPCSTR text, int textLength, LPWSTR wide, int wideLength) {
-  if (!text) return 0;
-  std::string bytes = textLength < 0 ? std::string(text, std::strlen(text) + 1) : std::string(text, textLength);
-  auto converted = fake::Cp932ToUtf16(bytes);
-  if (!converted) return 0;
-  int needed = static_cast<int>(converted->size());
-  if (wideLength == 0) return needed;
-  if (needed > wideLength) return 0;  // ERROR_INSUFFICIENT_BUFFER; nothing past the buffer is touched
-  for (int i = 0; i < needed; ++i) wide[i] = static_cast<WCHAR>((*converted)[i]);
-  return needed;
+  return fake::MultiByteToWideChar(text, textLength, wide, wideLength);
 }
 
 }  // namespace platform

@@ -69,15 +69,7 @@ HRESULT FakeShellLinks::CoCreateShellLink(std::unique_ptr<ShellLink>* link) {
 }
 
 int FakeShellLinks::MultiByteToWideChar(UINT, DWORD, LPCSTR text, int textLength, LPWSTR wide, int wideLength) {
-  if (!text) return 0;
-  std::string bytes = textLength < 0 ? std::string(text, std::strlen(text) + 1) : std::string(text, textLength);
-  auto converted = fake::Cp932ToUtf16(bytes);
-  if (!converted) return 0;
-  int needed = static_cast<int>(converted->size());
-  if (wideLength == 0) return needed;
-  if (needed > wideLength) return 0;  // ERROR_INSUFFICIENT_BUFFER; nothing past the buffer is touched
-  for (int i = 0; i < needed; ++i) wide[i] = static_cast<WCHAR>((*converted)[i]);
-  return needed;
+  return fake::MultiByteToWideChar(text, textLength, wide, wideLength);
 }
 
 HRESULT FakeShellLinks::Save(const std::string& path, const Link& link) {

@@ -24,13 +24,6 @@ const std::string kWorkFolder = "C:\\作業 フォルダ";
 const std::string kRecord = "C:\\stand_in_record.txt";
 const std::string kRuntimeKey = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
 
-std::string FromBuildTree(const std::string& linuxPath) {
-  std::string path = "Z:" + linuxPath;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 class LauncherE2E : public ::testing::Test {
@@ -39,8 +32,8 @@ class LauncherE2E : public ::testing::Test {
     ASSERT_TRUE(e2e::MakeFolders(kInstall));
     ASSERT_TRUE(e2e::MakeFolders(kJavaHome + "\\bin"));
     ASSERT_TRUE(e2e::MakeFolders(kWorkFolder));
-    ASSERT_TRUE(::CopyFileA(FromBuildTree(TESSAL_EXE).c_str(), kLauncher.c_str(), FALSE));
-    ASSERT_TRUE(::CopyFileA(FromBuildTree(TESSAL_STAND_IN_JAVA).c_str(), kJavaw.c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileA(e2e::WindowsPath(TESSAL_EXE).c_str(), kLauncher.c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileA(e2e::WindowsPath(TESSAL_STAND_IN_JAVA).c_str(), kJavaw.c_str(), FALSE));
     ASSERT_TRUE(e2e::WriteFile(kArchive, "PK"));
     RegisterRuntime("1.4", kJavaHome);
     ::DeleteFileA(kRecord.c_str());

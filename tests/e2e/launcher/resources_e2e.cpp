@@ -4,20 +4,14 @@
 
 #include "tests/support/bytes.h"
 #include "tests/unit/launcher/expected_texts.h"
+#include "tests/e2e/driver/driver.h"
 
 namespace {
-
-std::string FromBuildTree(const std::string& linuxPath) {
-  std::string path = "Z:" + linuxPath;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
 
 class LauncherResources : public ::testing::Test {
  protected:
   void SetUp() override {
-    module = ::LoadLibraryExA(FromBuildTree(TESSAL_EXE).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    module = ::LoadLibraryExA(e2e::WindowsPath(TESSAL_EXE).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module, nullptr);
   }
   void TearDown() override { ::FreeLibrary(module); }
@@ -53,7 +47,7 @@ TEST_F(LauncherResources, IconGroup128HasA32And16PixelImageOf16Colours) {
 }
 
 TEST_F(LauncherResources, VersionResource) {
-  std::string path = FromBuildTree(TESSAL_EXE);
+  std::string path = e2e::WindowsPath(TESSAL_EXE);
   DWORD ignored = 0;
   DWORD size = ::GetFileVersionInfoSizeA(path.c_str(), &ignored);
   ASSERT_GT(size, 0u);

@@ -5,19 +5,14 @@
 
 #include <string>
 
-namespace {
+#include "tests/e2e/driver/driver.h"
 
-std::string FromBuildTree(const std::string& linuxPath) {
-  std::string path = "Z:" + linuxPath;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
+namespace {
 
 class SplashResources : public ::testing::Test {
  protected:
   void SetUp() override {
-    module = ::LoadLibraryExA(FromBuildTree(TESSAL_EXE).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    module = ::LoadLibraryExA(e2e::WindowsPath(TESSAL_EXE).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module, nullptr);
   }
   void TearDown() override { ::FreeLibrary(module); }

@@ -12,13 +12,6 @@ const std::string kJavaw = kJavaHome + "\\bin\\javaw.exe";
 const std::string kPidFile = "C:\\splash_stand_in.pid";
 const std::string kRuntimeKey = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
 
-std::string FromBuildTree(const std::string& linuxPath) {
-  std::string path = "Z:" + linuxPath;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
 struct SplashSearch {
   DWORD processId;
   HWND found;
@@ -47,8 +40,8 @@ void EndProcess(HANDLE process) {
 SplashSession::SplashSession() {
   e2e::MakeFolders(kInstall);
   e2e::MakeFolders(kJavaHome + "\\bin");
-  ::CopyFileA(FromBuildTree(TESSAL_EXE).c_str(), (kInstall + "\\tessal.exe").c_str(), FALSE);
-  ::CopyFileA(FromBuildTree(TESSAL_SPLASH_STAND_IN).c_str(), kJavaw.c_str(), FALSE);
+  ::CopyFileA(e2e::WindowsPath(TESSAL_EXE).c_str(), (kInstall + "\\tessal.exe").c_str(), FALSE);
+  ::CopyFileA(e2e::WindowsPath(TESSAL_SPLASH_STAND_IN).c_str(), kJavaw.c_str(), FALSE);
   e2e::WriteFile(kInstall + "\\tessal.jar", "PK");
   e2e::SetRegString(HKEY_LOCAL_MACHINE, kRuntimeKey, "CurrentVersion", "1.4");
   e2e::SetRegString(HKEY_LOCAL_MACHINE, kRuntimeKey + "\\1.4", "JavaHome", kJavaHome);
