@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
   cmake make g++ googletest libgtest-dev libgmock-dev
-  g++-mingw-w64-i686 binutils-mingw-w64-i686
+  g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
+  icoutils
   wine wine32:i386 wine64
   xvfb x11-utils imagemagick xdotool
   fonts-ipafont-gothic fonts-wine
@@ -35,16 +36,6 @@ if [ "${#missing[@]}" -gt 0 ] || [ "$have_i386" -eq 0 ]; then
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
-
-# The MinGW C++ compiler must use the POSIX thread model: GoogleTest needs
-# std::mutex and friends, which the win32 model of this MinGW lacks.
-for tool in i686-w64-mingw32-g++ i686-w64-mingw32-gcc; do
-  if [ -e "/usr/bin/$tool-posix" ] && [ "$(readlink -f "/usr/bin/$tool")" != "$(readlink -f "/usr/bin/$tool-posix")" ]; then
-    if [ "$(id -u)" -eq 0 ]; then
-      update-alternatives --set "$tool" "/usr/bin/$tool-posix" >/dev/null
-    fi
-  fi
-done
 
 # Japanese arguments and file names under Wine need the ja_JP.UTF-8 locale.
 if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
