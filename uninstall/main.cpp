@@ -1,5 +1,6 @@
 // Uninstall.exe: the real ports around the uninstaller's run.
 #include <windows.h>
+#include <commctrl.h>
 
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_handover.h"
@@ -10,6 +11,9 @@
 #include "uninstall/uninstaller.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
+  // The manifest asks for common controls 6, which draw the message boxes'
+  // buttons; Windows wants them loaded before the first window.
+  InitCommonControls();
   platform::Win32Registry registry;
   platform::Win32FileSystem files;
   platform::Win32ShellLinkReader links;

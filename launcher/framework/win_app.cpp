@@ -1,5 +1,7 @@
 #include "launcher/framework/win_app.h"
 
+#include <commctrl.h>
+
 namespace framework {
 
 namespace {
@@ -30,6 +32,9 @@ int RunApplication(HINSTANCE instance, int cmdShow) {
   if (!app) return 1;
   app->m_hInstance = instance;
   app->m_nCmdShow = cmdShow;
+  // The manifest asks for common controls 6; Windows wants them loaded
+  // before the program's first window.
+  ::InitCommonControls();
   if (!app->InitInstance()) return app->ExitInstance();
   return app->Run();
 }

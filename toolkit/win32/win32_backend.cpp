@@ -1,5 +1,7 @@
 #include "toolkit/win32/win32_backend.h"
 
+#include <commctrl.h>
+
 #include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/win32/win32_bitmap.h"
@@ -16,15 +18,30 @@ constexpr char kApplicationClass[] = "TessalApplication";
 // frame made that still exists.
 HWND CurrentMdiClient() { return Win32FormWindow::LatestMdiClient(); }
 
+// The program's first icon group, the one Explorer shows for the file; the
+// system's application icon when the program has none.
+BOOL CALLBACK TakeFirstIcon(HMODULE module, LPCSTR, LPSTR name, LONG_PTR found) {
+  *reinterpret_cast<HICON*>(found) = LoadIconA(module, name);
+  return FALSE;  // the first is enough
+}
+HICON ProgramIcon(HINSTANCE instance) {
+  HICON icon = nullptr;
+  EnumResourceNamesA(instance, RT_GROUP_ICON, &TakeFirstIcon, reinterpret_cast<LONG_PTR>(&icon));
+  return icon ? icon : LoadIcon(nullptr, IDI_APPLICATION);
+}
+
 }  // namespace
 
 Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
+  // The manifest asks for common controls 6, which then draw the buttons and
+  // check boxes; Windows wants the program to load them before its windows.
+  InitCommonControls();
   WNDCLASSEXA form = {};
   form.cbSize = sizeof form;
   form.lpfnWndProc = &Win32Backend::WindowProc;
   form.hInstance = instance_;
   form.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  form.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+  form.hIcon = ProgramIcon(instance_);
   form.lpszClassName = FormClassName();
   RegisterClassExA(&form);  // a second backend in the same process finds it registered: fine
 
