@@ -162,13 +162,21 @@ void HeadlessBackend::RunPosted() {
   while (!releases_.empty()) {
     HeadlessFormWindow* window = releases_.front();
     releases_.erase(releases_.begin());
-    window->Owner().App().FreeForm(window->Owner());
+    window->Owner().ReleaseDue();
   }
 }
 
 bool HeadlessBackend::Click(Button& button) {
   if (!UserCanReach(button)) return false;
   button.HandleClick();
+  RunPosted();
+  return true;
+}
+
+bool HeadlessBackend::ClickTwice(Button& button) {
+  if (!UserCanReach(button)) return false;
+  button.HandleClick();
+  if (UserCanReach(button)) button.HandleClick();
   RunPosted();
   return true;
 }
@@ -239,6 +247,11 @@ int HeadlessBackend::ShowMessageBox(HWND owner, const std::string& text, const s
     answers_.pop_front();
   }
   shown_.push_back({owner, text, caption, flags, answer});
+  if (std::function<void()> action = std::move(duringMessageBox_)) {
+    duringMessageBox_ = nullptr;
+    action();
+    RunPosted();
+  }
   return answer;
 }
 

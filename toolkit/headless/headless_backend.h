@@ -47,6 +47,10 @@ class HeadlessBackend final : public Backend {
   bool Toggle(CheckBox& box);
   bool Type(Edit& edit, const std::string& text);
   bool FireTimer(Timer& timer);
+  // Two clicks queued at once (a double click, or two on a slow machine):
+  // the second is delivered after the first one's handler, before the work
+  // that handler posted. False when the first could not be delivered.
+  bool ClickTwice(Button& button);
   // The close box of the form's window (or Alt+F4).
   void CloseByUser(Form& form);
   // Sends a message to the MDI client of a frame through its current window
@@ -57,6 +61,9 @@ class HeadlessBackend final : public Backend {
   // answer a box is answered with its first button (OK or Yes).
   void AnswerNextMessageBox(int button) { answers_.push_back(button); }
   const std::vector<MessageBoxShown>& MessageBoxes() const { return shown_; }
+  // Runs while the next message box is up, as its modal loop dispatches
+  // what was queued (a second click), followed by the posted work (frees).
+  void DuringNextMessageBox(std::function<void()> action) { duringMessageBox_ = std::move(action); }
   int PendingAnswers() const { return static_cast<int>(answers_.size()); }
 
   // Runs at every pass of message processing that the program asks for
@@ -118,6 +125,7 @@ class HeadlessBackend final : public Backend {
   std::vector<HeadlessFormWindow*> releases_;
   std::vector<HeadlessFormWindow*> windows_;
   std::function<void()> processMessagesHook_;
+  std::function<void()> duringMessageBox_;
   bool inProcessMessagesHook_ = false;
   std::string title_;
   HWND applicationHandle_;

@@ -108,11 +108,12 @@ void Win32Backend::SetTitle(const std::string& title) { SetWindowTextA(applicati
 
 void Win32Backend::Dispatch(MSG& message) {
   HWND client = CurrentMdiClient();
-  if (client && TranslateMDISysAccel(client, &message)) return;
-  if (client) {
-    HWND page = reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
-    if (page && IsDialogMessageA(page, &message)) return;
-  }
+  HWND page = client ? reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)) : nullptr;
+  // The MDI accelerators (Ctrl+F4 closes, Ctrl+F6 and Ctrl+Tab switch) are
+  // for children a user may close or switch, that is with a system menu; a
+  // wizard page has none and ends only the ways its flow gives.
+  if (page && (GetWindowLongA(page, GWL_STYLE) & WS_SYSMENU) && TranslateMDISysAccel(client, &message)) return;
+  if (page && IsDialogMessageA(page, &message)) return;
   TranslateMessage(&message);
   DispatchMessageA(&message);
 }

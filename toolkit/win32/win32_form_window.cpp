@@ -187,8 +187,8 @@ LRESULT Win32FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       form_.HandleCloseRequest();
       return 0;
     case kReleaseMessage:
-      // Deletes this object; nothing of it may be touched afterwards.
-      form_.App().Guard([this] { form_.App().FreeForm(form_); });
+      // May delete this object; nothing of it may be touched afterwards.
+      form_.App().Guard([this] { form_.ReleaseDue(); });
       return 0;
     case WM_NCDESTROY: {
       LRESULT result = Default(message, wParam, lParam);

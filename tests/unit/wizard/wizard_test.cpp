@@ -127,6 +127,38 @@ TEST_F(Wizard, ChoicesSurviveBackAndNextInBothDirections) {
   EXPECT_EQ(OpenPages(), 1) << "each page closes once the next one is shown";
 }
 
+// Two clicks queued at once on each page's buttons: one question at most,
+// exactly one next page, and no page used after it was freed.
+TEST_F(Wizard, TwoClicksAtOnceMakeOneStepOnEveryPage) {
+  Start();
+  auto* folder = Page<TSelectInstallFolderView>();
+  backend.Type(*folder->txtInstallFolder, "D:\new\tessal");  // missing: the creation question
+  backend.DuringNextMessageBox([&] { backend.Click(*folder->btnNext); });
+  ASSERT_TRUE(backend.Click(*folder->btnNext));
+  EXPECT_EQ(backend.MessageBoxes().size(), 1u) << "one creation question";
+  EXPECT_BYTES(mainView->FInstallFolder, "D:\new\tessal");
+  ASSERT_NE(Page<TAddChainView>(), nullptr);
+  EXPECT_EQ(OpenPages(), 1);
+
+  ASSERT_TRUE(backend.ClickTwice(*Page<TAddChainView>()->btnBack));
+  ASSERT_NE(Page<TSelectInstallFolderView>(), nullptr) << "one step back, not two";
+  ASSERT_TRUE(backend.ClickTwice(*Page<TSelectInstallFolderView>()->btnNext));
+  ASSERT_TRUE(backend.ClickTwice(*Page<TAddChainView>()->btnNext));
+  ASSERT_NE(Page<TCreateShortcutView>(), nullptr);
+  ASSERT_TRUE(backend.ClickTwice(*Page<TCreateShortcutView>()->btnBack));
+  ASSERT_TRUE(backend.ClickTwice(*Page<TAddChainView>()->btnNext));
+  EXPECT_EQ(OpenPages(), 1);
+
+  backend.AnswerNextMessageBox(IDCANCEL);
+  backend.DuringNextMessageBox([&] { backend.Click(*Page<TCreateShortcutView>()->btnCancel); });
+  ASSERT_TRUE(backend.Click(*Page<TCreateShortcutView>()->btnCancel));
+  EXPECT_EQ(backend.MessageBoxes().size(), 2u) << "one abort question";
+  ASSERT_TRUE(backend.ClickTwice(*Page<TCreateShortcutView>()->btnFinish));
+  EXPECT_NE(Page<TInstallProgressView>(), nullptr) << "one install-run page";
+  EXPECT_EQ(OpenPages(), 1);
+  EXPECT_FALSE(backend.QuitPosted());
+}
+
 TEST_F(Wizard, EveryAbortQuestionAnsweredCancelStaysAndOkQuits) {
   Start();
   auto* folder = Page<TSelectInstallFolderView>();
