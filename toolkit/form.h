@@ -88,6 +88,8 @@ class Form : public Object {
   WindowProcedure SubclassClient(ClientHandler handler) { return peer_->SubclassClient(std::move(handler)); }
   LResult CallClientProcedure(WindowProcedure procedure, HWND window, UINT message, WParam wParam, LParam lParam);
   std::vector<Form*> MdiChildren() const { return mdiChildren_; }
+  // The part of a device context that is being painted.
+  Rect PaintedArea(DeviceContext dc) const { return app_.WindowSystem().PaintedArea(dc); }
 
   // The control or timer of that name and class; raises Exception when
   // there is none.

@@ -1,5 +1,6 @@
 #include "setup/wizard/Unit1.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "setup/engine/Unit7.h"
@@ -47,8 +48,16 @@ toolkit::LResult TMainView::ClientWndProc(HWND window, UINT message, toolkit::WP
   const int height = FBackground ? FBackground->Height() : 0;
   if (width > 0 && height > 0) {
     auto dc = reinterpret_cast<toolkit::DeviceContext>(wParam);
-    for (int x = 0; x < ClientWidth(); x += width)
-      for (int y = 0; y < ClientHeight(); y += height) FBackground->Draw(dc, x, y);
+    // Only the tiles that meet the area being painted, all through one
+    // drawing: a small picture makes hundreds of thousands of tiles.
+    const toolkit::Rect area = PaintedArea(dc);
+    const int right = std::min(ClientWidth(), area.left + area.width);
+    const int bottom = std::min(ClientHeight(), area.top + area.height);
+    const int firstX = std::max(0, area.left) / width * width;
+    const int firstY = std::max(0, area.top) / height * height;
+    std::unique_ptr<toolkit::BitmapDrawing> drawing = FBackground->DrawingOn(dc);
+    for (int x = firstX; x < right; x += width)
+      for (int y = firstY; y < bottom; y += height) drawing->Draw(x, y);
   }
   return 1;  // erased, also when there was nothing to draw
 }

@@ -54,11 +54,26 @@ class HeadlessTimer final : public TimerPeer {
 };
 
 class HeadlessBitmap final : public BitmapPeer {
+  class Drawing final : public BitmapDrawing {
+   public:
+    Drawing(HeadlessBackend& backend, DeviceContext dc, int width, int height)
+        : backend_(backend), dc_(dc), width_(width), height_(height) {}
+    void Draw(int x, int y) override { backend_.RecordBlit({dc_, x, y, width_, height_}); }
+
+   private:
+    HeadlessBackend& backend_;
+    DeviceContext dc_;
+    int width_, height_;
+  };
+
  public:
   HeadlessBitmap(HeadlessBackend& backend, int width, int height) : backend_(backend), width_(width), height_(height) {}
   int Width() const override { return width_; }
   int Height() const override { return height_; }
-  void Draw(DeviceContext dc, int x, int y) const override { backend_.RecordBlit({dc, x, y, width_, height_}); }
+  std::unique_ptr<BitmapDrawing> DrawingOn(DeviceContext dc) const override {
+    backend_.RecordDrawing();
+    return std::make_unique<Drawing>(backend_, dc, width_, height_);
+  }
 
  private:
   HeadlessBackend& backend_;

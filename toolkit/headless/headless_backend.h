@@ -81,6 +81,11 @@ class HeadlessBackend final : public Backend {
   // Bitmap files that LoadBitmapFile finds, by name as given.
   void AddBitmapFile(const std::string& fileName, int width, int height);
   const std::vector<Blit>& Blits() const { return blits_; }
+  // How many drawings (each one memory device context) were begun.
+  int Drawings() const { return drawings_; }
+  // The part of every device context that is being painted; the whole
+  // surface unless a test sets a smaller one.
+  void SetPaintedArea(Rect area) { paintedArea_ = area; }
   // The colour fills of workspaces erased by the toolkit's own procedure.
   int WorkspaceFills() const { return workspaceFills_; }
   void SetScreenSize(int width, int height);
@@ -93,6 +98,7 @@ class HeadlessBackend final : public Backend {
   int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) override;
   LResult CallPreviousProcedure(WindowProcedure procedure, HWND window, UINT message, WParam wParam,
                                 LParam lParam) override;
+  Rect PaintedArea(DeviceContext) override { return paintedArea_; }
   void SetTitle(const std::string& title) override { title_ = title; }
   const std::string& Title() const { return title_; }
   HWND ApplicationHandle() const override { return applicationHandle_; }
@@ -108,6 +114,7 @@ class HeadlessBackend final : public Backend {
   HeadlessFormWindow* WindowOf(const Form& form) const;
   void QueueRelease(HeadlessFormWindow* window) { releases_.push_back(window); }
   void RecordBlit(const Blit& blit) { blits_.push_back(blit); }
+  void RecordDrawing() { ++drawings_; }
   void RecordWorkspaceFill() { ++workspaceFills_; }
   int ScreenWidth() const { return screenWidth_; }
   int ScreenHeight() const { return screenHeight_; }
@@ -131,6 +138,8 @@ class HeadlessBackend final : public Backend {
   HWND applicationHandle_;
   ULONG_PTR nextHandle_ = 0x10000;
   int workspaceFills_ = 0;
+  int drawings_ = 0;
+  Rect paintedArea_{0, 0, 0x7FFF, 0x7FFF};
   int screenWidth_ = 1280, screenHeight_ = 1024;
   bool quitPosted_ = false;
 };

@@ -104,6 +104,13 @@ LResult Win32Backend::CallPreviousProcedure(WindowProcedure procedure, HWND wind
   return CallWindowProcA(procedure, window, message, wParam, lParam);
 }
 
+Rect Win32Backend::PaintedArea(DeviceContext dc) {
+  RECT box = {};
+  // No clip box to be had: the whole surface, as the erase would cover it.
+  if (GetClipBox(dc, &box) == ERROR) return {0, 0, 0x7FFF, 0x7FFF};
+  return {box.left, box.top, box.right - box.left, box.bottom - box.top};
+}
+
 void Win32Backend::SetTitle(const std::string& title) { SetWindowTextA(applicationWindow_, title.c_str()); }
 
 void Win32Backend::Dispatch(MSG& message) {

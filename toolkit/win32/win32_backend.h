@@ -22,6 +22,7 @@ class Win32Backend final : public Backend {
   int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) override;
   LResult CallPreviousProcedure(WindowProcedure procedure, HWND window, UINT message, WParam wParam,
                                 LParam lParam) override;
+  Rect PaintedArea(DeviceContext dc) override;
   void SetTitle(const std::string& title) override;
   HWND ApplicationHandle() const override { return applicationWindow_; }
   void RunLoop(Application& application) override;

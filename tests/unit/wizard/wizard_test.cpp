@@ -228,6 +228,38 @@ TEST_F(Wizard, TheWorkspaceTilesThePictureFromTheTopLeftCorner) {
   EXPECT_EQ(backend.WorkspaceFills(), 0);
 }
 
+// One drawing per erase, and only the tiles that meet the painted area: the
+// same pixels as tiling the whole workspace, without the other tiles.
+TEST_F(Wizard, AnEraseDrawsOnlyTheTilesThatMeetThePaintedArea) {
+  struct Row {
+    const char* name;
+    int width, height;
+    toolkit::Rect area;
+    std::vector<std::pair<int, int>> tiles;  // column by column
+  } rows[] = {
+      {"1 x 1", 1, 1, {10, 20, 2, 2}, {{10, 20}, {10, 21}, {11, 20}, {11, 21}}},
+      {"2 x 3", 2, 3, {11, 22, 3, 3}, {{10, 21}, {10, 24}, {12, 21}, {12, 24}}},
+      {"an area beyond the top-left corner", 2, 3, {-5, -5, 7, 7}, {{0, 0}}},
+      {"an area beyond the workspace", 500, 400, {1270, 1020, 100, 100}, {{1000, 800}}},
+      {"nothing painted", 2, 3, {40, 40, 0, 0}, {}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    toolkit::headless::HeadlessBackend rowBackend;
+    rowBackend.AddBitmapFile("Setup.bmp", row.width, row.height);
+    rowBackend.SetPaintedArea(row.area);
+    toolkit::Application rowApp(rowBackend);
+    auto& main = rowApp.CreateForm<TMainView>(ports);
+    ASSERT_EQ(main.ClientWidth(), 1280);
+    ASSERT_EQ(main.ClientHeight(), 1024);
+    EXPECT_EQ(rowBackend.SendToClient(main, toolkit::kEraseBackgroundMessage, 0xDC, 0), 1);
+    std::vector<std::pair<int, int>> drawn;
+    for (const auto& blit : rowBackend.Blits()) drawn.emplace_back(blit.x, blit.y);
+    EXPECT_EQ(drawn, row.tiles);
+    EXPECT_EQ(rowBackend.Drawings(), 1) << "one memory device context per erase";
+  }
+}
+
 TEST_F(Wizard, AnEmptyPictureDrawsNothingAndAMissingOneLeavesTheBlueWorkspace) {
   backend.AddBitmapFile("Setup.bmp", 0, 400);
   Start();
