@@ -62,6 +62,16 @@ class BitmapDrawing {
   virtual ~BitmapDrawing() = default;
   // Copies the whole picture to (x, y) (SRCCOPY).
   virtual void Draw(int x, int y) = 0;
+  // The picture repeated from (0, 0) in both directions over bounds (its
+  // right and bottom edges clipped by the window): every copy that meets
+  // bounds, column by column, each top to bottom. A backend may paint the
+  // same pixels in one operation.
+  virtual void Tile(int width, int height, const Rect& bounds) {
+    if (width <= 0 || height <= 0) return;
+    const int right = bounds.left + bounds.width, bottom = bounds.top + bounds.height;
+    for (int x = bounds.left / width * width; x < right; x += width)
+      for (int y = bounds.top / height * height; y < bottom; y += height) Draw(x, y);
+  }
 };
 
 class BitmapPeer {

@@ -51,13 +51,11 @@ toolkit::LResult TMainView::ClientWndProc(HWND window, UINT message, toolkit::WP
     // Only the tiles that meet the area being painted, all through one
     // drawing: a small picture makes hundreds of thousands of tiles.
     const toolkit::Rect area = PaintedArea(dc);
+    const int left = std::max(0, area.left), top = std::max(0, area.top);
     const int right = std::min(ClientWidth(), area.left + area.width);
     const int bottom = std::min(ClientHeight(), area.top + area.height);
-    const int firstX = std::max(0, area.left) / width * width;
-    const int firstY = std::max(0, area.top) / height * height;
-    std::unique_ptr<toolkit::BitmapDrawing> drawing = FBackground->DrawingOn(dc);
-    for (int x = firstX; x < right; x += width)
-      for (int y = firstY; y < bottom; y += height) drawing->Draw(x, y);
+    if (right > left && bottom > top)
+      FBackground->DrawingOn(dc)->Tile(width, height, {left, top, right - left, bottom - top});
   }
   return 1;  // erased, also when there was nothing to draw
 }

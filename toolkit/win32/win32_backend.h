@@ -30,6 +30,10 @@ class Win32Backend final : public Backend {
   void PostQuit() override;
 
   HINSTANCE Instance() const { return instance_; }
+  // The main frame's minimise: the frame is hidden and the application's
+  // window, whose taskbar button the user sees, is minimised; restoring
+  // that window shows and activates the frame again.
+  void MinimiseApplication(HWND frame);
   static const char* FormClassName() { return "TessalForm"; }
 
   // The one window procedure of the form windows.

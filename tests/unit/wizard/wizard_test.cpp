@@ -256,7 +256,7 @@ TEST_F(Wizard, AnEraseDrawsOnlyTheTilesThatMeetThePaintedArea) {
     std::vector<std::pair<int, int>> drawn;
     for (const auto& blit : rowBackend.Blits()) drawn.emplace_back(blit.x, blit.y);
     EXPECT_EQ(drawn, row.tiles);
-    EXPECT_EQ(rowBackend.Drawings(), 1) << "one memory device context per erase";
+    EXPECT_EQ(rowBackend.Drawings(), row.tiles.empty() ? 0 : 1) << "one memory device context per erase";
   }
 }
 
