@@ -61,6 +61,13 @@ class FolderBrowser {
   // returns them, so that exactly those can be enabled again.
   virtual std::vector<HWND> DisableThreadWindows() = 0;
   virtual void EnableWindows(const std::vector<HWND>& windows) = 0;
+  // Enables the windows when the dialog begins to close, before it is
+  // hidden and destroyed: the order Windows documents for a modal window's
+  // owner, so that activation can come back to them.
+  virtual void EnableWindowsOnClose(HWND dialog, const std::vector<HWND>& windows) = 0;
+  // COM of the calling thread (an apartment), which the browse dialog needs.
+  virtual HRESULT CoInitialize(LPVOID reserved) = 0;
+  virtual void CoUninitialize() = 0;
 };
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "toolkit/form_description.h"
 #include "toolkit/gui_types.h"
 
 namespace toolkit {
@@ -54,13 +55,31 @@ class TimerPeer {
   virtual void Update(bool enabled, unsigned interval) = 0;
 };
 
+// Copies of one picture onto one device context, through one memory device
+// context for all of them (tiling a small picture makes many copies).
+class BitmapDrawing {
+ public:
+  virtual ~BitmapDrawing() = default;
+  // Copies the whole picture to (x, y) (SRCCOPY).
+  virtual void Draw(int x, int y) = 0;
+  // The picture repeated from (0, 0) in both directions over bounds (its
+  // right and bottom edges clipped by the window): every copy that meets
+  // bounds, column by column, each top to bottom. A backend may paint the
+  // same pixels in one operation.
+  virtual void Tile(int width, int height, const Rect& bounds) {
+    if (width <= 0 || height <= 0) return;
+    const int right = bounds.left + bounds.width, bottom = bounds.top + bounds.height;
+    for (int x = bounds.left / width * width; x < right; x += width)
+      for (int y = bounds.top / height * height; y < bottom; y += height) Draw(x, y);
+  }
+};
+
 class BitmapPeer {
  public:
   virtual ~BitmapPeer() = default;
   virtual int Width() const = 0;
   virtual int Height() const = 0;
-  // Copies the whole picture to (x, y) of the device context (SRCCOPY).
-  virtual void Draw(DeviceContext dc, int x, int y) const = 0;
+  virtual std::unique_ptr<BitmapDrawing> DrawingOn(DeviceContext dc) const = 0;
 };
 
 class Backend {
@@ -80,6 +99,8 @@ class Backend {
   virtual int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) = 0;
   virtual LResult CallPreviousProcedure(WindowProcedure procedure, HWND window, UINT message, WParam wParam,
                                         LParam lParam) = 0;
+  // The part of a device context that is being painted (its clip box).
+  virtual Rect PaintedArea(DeviceContext dc) = 0;
 
   virtual void SetTitle(const std::string& title) = 0;
   virtual HWND ApplicationHandle() const = 0;

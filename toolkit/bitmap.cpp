@@ -8,8 +8,20 @@ void Bitmap::LoadFromFile(const std::string& fileName) {
   picture_ = std::move(loaded);
 }
 
-void Bitmap::Draw(DeviceContext dc, int x, int y) const {
-  if (picture_) picture_->Draw(dc, x, y);
+namespace {
+
+class NoDrawing final : public BitmapDrawing {
+ public:
+  void Draw(int, int) override {}
+};
+
+}  // namespace
+
+void Bitmap::Draw(DeviceContext dc, int x, int y) const { DrawingOn(dc)->Draw(x, y); }
+
+std::unique_ptr<BitmapDrawing> Bitmap::DrawingOn(DeviceContext dc) const {
+  if (!picture_) return std::make_unique<NoDrawing>();
+  return picture_->DrawingOn(dc);
 }
 
 }  // namespace toolkit

@@ -22,6 +22,9 @@ class Bitmap {
   // Copies the whole picture to (x, y) of the device context; an empty
   // bitmap draws nothing.
   void Draw(DeviceContext dc, int x, int y) const;
+  // For many copies onto one device context: one drawing serves them all.
+  // An empty bitmap's drawing draws nothing.
+  std::unique_ptr<BitmapDrawing> DrawingOn(DeviceContext dc) const;
 
  private:
   Application& app_;

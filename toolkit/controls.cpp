@@ -6,8 +6,8 @@ namespace toolkit {
 
 namespace {
 
-void Fire(Control& control, const NotifyEvent& handler) {
-  if (handler) control.Parent().App().Guard([&] { handler(control); });
+void Fire(Control& control, Form::HandlerKind kind, const NotifyEvent& handler) {
+  if (handler) control.Parent().RunHandler(kind, [&] { handler(control); });
 }
 
 }  // namespace
@@ -21,21 +21,21 @@ Control::~Control() = default;
 
 void Control::BindEvent(Event, NotifyEvent) { throw Exception("control '" + Name() + "' has no such event"); }
 
-void Button::HandleClick() { Fire(*this, OnClick); }
+void Button::HandleClick() { Fire(*this, Form::HandlerKind::Click, OnClick); }
 
 void Button::BindEvent(Event event, NotifyEvent handler) {
   if (event != Event::Click) return Control::BindEvent(event, handler);
   OnClick = std::move(handler);
 }
 
-void CheckBox::HandleClick() { Fire(*this, OnClick); }
+void CheckBox::HandleClick() { Fire(*this, Form::HandlerKind::Click, OnClick); }
 
 void CheckBox::BindEvent(Event event, NotifyEvent handler) {
   if (event != Event::Click) return Control::BindEvent(event, handler);
   OnClick = std::move(handler);
 }
 
-void Edit::HandleChange() { Fire(*this, OnChange); }
+void Edit::HandleChange() { Fire(*this, Form::HandlerKind::Change, OnChange); }
 
 void Edit::BindEvent(Event event, NotifyEvent handler) {
   if (event != Event::Change) return Control::BindEvent(event, handler);

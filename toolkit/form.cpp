@@ -87,6 +87,7 @@ void Form::Destroy() {
 }
 
 void Form::Show() {
+  if (!releasing_) closed_ = false;
   if (peer_->Visible()) return;
   peer_->SetVisible(true);
   if (OnShow) app_.Guard([this] { OnShow(*this); });
@@ -98,6 +99,7 @@ void Form::Close() {
   CloseAction action = CloseAction::Hide;
   if (OnClose) OnClose(*this, action);
   if (action == CloseAction::None) return;
+  if (this != app_.MainForm()) closed_ = true;
   if (this == app_.MainForm()) {
     app_.Terminate();
   } else if (action == CloseAction::Free) {
@@ -114,7 +116,43 @@ void Form::Release() {
 }
 
 void Form::HandleCloseRequest() {
+  // A page without title-bar buttons has no close box and no system menu:
+  // such a close (Ctrl+F4, a stray WM_CLOSE) is not the user's, and a page
+  // ends only the ways its own flow gives.
+  if (description_.kind == FormKind::MdiChild && !description_.titleBarButtons) return;
+  if (!TakesInput()) return;
   app_.Guard([this] { Close(); });
+}
+
+bool Form::TakesInput() const { return !closed_ && !releasing_ && !destroyed_ && !app_.Terminated(); }
+
+void Form::RunHandler(HandlerKind kind, const std::function<void()>& handler) {
+  if (kind != HandlerKind::Change && !TakesInput()) return;
+  if (kind == HandlerKind::Click && clickRunning_) return;
+  struct OnStack {
+    Form& form;
+    bool click;
+    OnStack(Form& f, bool c) : form(f), click(c) {
+      ++form.handlersRunning_;
+      if (click) form.clickRunning_ = true;
+    }
+    ~OnStack() {
+      if (click) form.clickRunning_ = false;
+      if (--form.handlersRunning_ == 0 && form.freeWhenIdle_) {
+        form.freeWhenIdle_ = false;
+        form.peer_->PostRelease();  // the caller still stands in this form's control or timer
+      }
+    }
+  } onStack(*this, kind == HandlerKind::Click);
+  app_.Guard(handler);
+}
+
+void Form::ReleaseDue() {
+  if (handlersRunning_ > 0) {
+    freeWhenIdle_ = true;
+    return;
+  }
+  app_.FreeForm(*this);
 }
 
 int Form::ShowMessageBox(const std::string& text, const std::string& caption, UINT flags) {

@@ -13,6 +13,7 @@
 // checks that before OnCreate runs.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -62,6 +63,21 @@ class Form : public Object {
   // Frees the form once the current event is over.
   void Release();
 
+  // The form's lifecycle, one rule for every way in: a form takes input
+  // (clicks, timer events, a close request from the window system) only
+  // while it is open, that is not after its close went through (its result
+  // is handed over) nor once the application is ending; a click waits for
+  // no other click of the same form (a second click queued behind the first
+  // is dropped, also when it arrives inside the first one's message box);
+  // the window system may close only a form that the user has a means to
+  // close (a frame, a page with title-bar buttons). And a form is freed only
+  // when none of its handlers is on the stack.
+  enum class HandlerKind { Click, Timer, Change };
+  bool TakesInput() const;
+  // Runs one of this form's event handlers under that rule; a change event
+  // (also raised by code setting a text) always runs.
+  void RunHandler(HandlerKind kind, const std::function<void()>& handler);
+
   // A message box owned by this form; the button pressed (IDOK, ...).
   int ShowMessageBox(const std::string& text, const std::string& caption, UINT flags);
 
@@ -72,6 +88,8 @@ class Form : public Object {
   WindowProcedure SubclassClient(ClientHandler handler) { return peer_->SubclassClient(std::move(handler)); }
   LResult CallClientProcedure(WindowProcedure procedure, HWND window, UINT message, WParam wParam, LParam lParam);
   std::vector<Form*> MdiChildren() const { return mdiChildren_; }
+  // The part of a device context that is being painted.
+  Rect PaintedArea(DeviceContext dc) const { return app_.WindowSystem().PaintedArea(dc); }
 
   // The control or timer of that name and class; raises Exception when
   // there is none.
@@ -90,6 +108,10 @@ class Form : public Object {
   void Destroy();
   // Called by the backends when the user asks to close the window.
   void HandleCloseRequest();
+  // Called by the backends when the deferred free has come due: frees the
+  // form, or, while one of its handlers is still running, posts the free
+  // again once the last of them has returned.
+  void ReleaseDue();
 
  protected:
   template <class T>
@@ -126,6 +148,10 @@ class Form : public Object {
   std::set<std::string> wired_;
   bool destroyed_ = false;
   bool releasing_ = false;
+  bool closed_ = false;        // its close went through: no further input
+  bool clickRunning_ = false;  // a click handler is on the stack
+  int handlersRunning_ = 0;    // handlers of this form on the stack
+  bool freeWhenIdle_ = false;  // the free came due while handlers ran
 };
 
 }  // namespace toolkit

@@ -30,7 +30,7 @@ void Timer::SetInterval(unsigned interval) {
 
 void Timer::HandleTimer() {
   if (!enabled_ || !OnTimer) return;
-  parent_.App().Guard([this] { OnTimer(*this); });
+  parent_.RunHandler(Form::HandlerKind::Timer, [this] { OnTimer(*this); });
 }
 
 }  // namespace toolkit

@@ -63,10 +63,15 @@ LPITEMIDLIST FakeFolderBrowser::SHBrowseForFolderA(LPBROWSEINFOA info) {
   browse.flags = info->ulFlags;
   for (const auto& [window, enabled] : windows_)
     if (!enabled) browse.disabledDuring.push_back(window);
+  browse.comInitialised = comDepth_ > 0;
   browses_.push_back(browse);
   HWND dialog = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(0xB0B0));
   selection_.clear();
+  enableOnClose_.clear();
   if (info->lpfn) info->lpfn(dialog, BFFM_INITIALIZED, 0, info->lParam);
+  // The dialog closes: what was to be enabled then is enabled before it goes.
+  EnableWindows(enableOnClose_);
+  browses_.back().enabledOnClose = enableOnClose_;
   if (okOnSelection_) choice_ = selection_;
   if (!choice_) return nullptr;
   std::strncpy(info->pszDisplayName, "display name", MAX_PATH - 1);
@@ -74,6 +79,10 @@ LPITEMIDLIST FakeFolderBrowser::SHBrowseForFolderA(LPBROWSEINFOA info) {
   std::memcpy(itemList, choice_->c_str(), choice_->size() + 1);
   return reinterpret_cast<LPITEMIDLIST>(itemList);
 }
+
+void FakeFolderBrowser::EnableWindowsOnClose(HWND, const std::vector<HWND>& windows) { enableOnClose_ = windows; }
+
+HRESULT FakeFolderBrowser::CoInitialize(LPVOID) { return comDepth_++ == 0 ? S_OK : S_FALSE; }
 
 BOOL FakeFolderBrowser::SHGetPathFromIDListA(LPCITEMIDLIST itemList, LPSTR path) {
   const char* text = reinterpret_cast<const char*>(itemList);

@@ -20,6 +20,8 @@ class FakeFolderBrowser final : public FolderBrowser {
     std::string title;
     UINT flags = 0;
     std::vector<HWND> disabledDuring;  // windows disabled while the dialog ran
+    bool comInitialised = false;       // COM was initialised when it was called
+    std::vector<HWND> enabledOnClose;  // enabled as the dialog closed, before it went
   };
   struct Message {
     UINT message;
@@ -55,6 +57,11 @@ class FakeFolderBrowser final : public FolderBrowser {
   LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
   std::vector<HWND> DisableThreadWindows() override;
   void EnableWindows(const std::vector<HWND>& windows) override;
+  void EnableWindowsOnClose(HWND dialog, const std::vector<HWND>& windows) override;
+  HRESULT CoInitialize(LPVOID reserved) override;
+  void CoUninitialize() override { --comDepth_; }
+  // COM initialisations of the thread not yet undone.
+  int ComDepth() const { return comDepth_; }
 
   // Used by the fake allocator and desktop folder.
   void* Allocate(SIZE_T size);
@@ -69,6 +76,8 @@ class FakeFolderBrowser final : public FolderBrowser {
   std::vector<Browse> browses_;
   std::vector<Message> messages_;
   int allocations_ = 0;
+  int comDepth_ = 0;
+  std::vector<HWND> enableOnClose_;
 };
 
 }  // namespace platform

@@ -35,7 +35,45 @@ BOOL CALLBACK DisableIfActive(HWND window, LPARAM param) {
   return TRUE;
 }
 
+// The dialog's own procedure and the windows to enable, kept on the dialog
+// while it runs.
+struct CloseWatch {
+  WNDPROC previous;
+  std::vector<HWND> windows;
+};
+constexpr char kCloseWatchProperty[] = "TessalCloseWatch";
+
+LRESULT CALLBACK WatchClose(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* watch = static_cast<CloseWatch*>(::GetPropA(dialog, kCloseWatchProperty));
+  if (watch == nullptr) return ::DefWindowProcA(dialog, message, wParam, lParam);
+  WNDPROC previous = watch->previous;
+  if (message == WM_WINDOWPOSCHANGING && (reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW)) {
+    // The dialog is ending (EndDialog hides it first): enable the windows
+    // now, while it still exists.
+    for (HWND window : watch->windows) ::EnableWindow(window, TRUE);
+    watch->windows.clear();
+  } else if (message == WM_NCDESTROY) {
+    for (HWND window : watch->windows) ::EnableWindow(window, TRUE);
+    ::RemovePropA(dialog, kCloseWatchProperty);
+    ::SetWindowLongPtrA(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    delete watch;
+  }
+  return ::CallWindowProcA(previous, dialog, message, wParam, lParam);
+}
+
 }  // namespace
+
+void Win32FolderBrowser::EnableWindowsOnClose(HWND dialog, const std::vector<HWND>& windows) {
+  if (::GetPropA(dialog, kCloseWatchProperty)) return;
+  auto* watch = new CloseWatch{nullptr, windows};
+  ::SetPropA(dialog, kCloseWatchProperty, watch);
+  watch->previous =
+      reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchClose)));
+}
+
+HRESULT Win32FolderBrowser::CoInitialize(LPVOID reserved) { return ::CoInitialize(reserved); }
+
+void Win32FolderBrowser::CoUninitialize() { ::CoUninitialize(); }
 
 HRESULT Win32FolderBrowser::SHGetMalloc(std::unique_ptr<ShellMalloc>* malloc) {
   IMalloc* shellMalloc = nullptr;

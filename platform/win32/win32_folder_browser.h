@@ -13,6 +13,9 @@ class Win32FolderBrowser final : public FolderBrowser {
   LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
   std::vector<HWND> DisableThreadWindows() override;
   void EnableWindows(const std::vector<HWND>& windows) override;
+  void EnableWindowsOnClose(HWND dialog, const std::vector<HWND>& windows) override;
+  HRESULT CoInitialize(LPVOID reserved) override;
+  void CoUninitialize() override;
 };
 
 }  // namespace platform

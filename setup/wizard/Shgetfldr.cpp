@@ -8,21 +8,42 @@ namespace {
 struct BrowseStart {
   platform::FolderBrowser* shell;
   const std::string* folder;
+  const std::vector<HWND>* disabled;
 };
 
-// Selects the starting folder as soon as the dialog is up.
+// As soon as the dialog is up: the wizard's windows are to be enabled again
+// before the dialog goes, and the starting folder is selected.
 int CALLBACK SelectStartFolder(HWND dialog, UINT message, LPARAM, LPARAM data) {
   auto* start = reinterpret_cast<BrowseStart*>(data);
-  if (message == BFFM_INITIALIZED && !start->folder->empty())
+  if (message != BFFM_INITIALIZED) return 0;
+  start->shell->EnableWindowsOnClose(dialog, *start->disabled);
+  if (!start->folder->empty())
     start->shell->SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(start->folder->c_str()));
   return 0;
 }
+
+// COM of this thread for as long as the browse lasts; declared before the
+// shell's objects, so that they are released before COM goes.
+class ComApartment {
+ public:
+  explicit ComApartment(platform::FolderBrowser& shell) : shell_(shell), ok_(SUCCEEDED(shell.CoInitialize(nullptr))) {}
+  ~ComApartment() {
+    if (ok_) shell_.CoUninitialize();  // also after S_FALSE: every success is undone
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  platform::FolderBrowser& shell_;
+  bool ok_;
+};
 
 }  // namespace
 
 bool BrowseFolder(platform::FolderBrowser& shell, HWND owner, const std::string& title, const std::wstring& root,
                   std::string& folder, const std::string& startFolder) {
   folder.clear();
+  ComApartment com(shell);
   std::unique_ptr<platform::ShellMalloc> malloc;
   if (FAILED(shell.SHGetMalloc(&malloc)) || !malloc) return false;
   char* buffer = static_cast<char*>(malloc->Alloc(MAX_PATH));
@@ -37,7 +58,8 @@ bool BrowseFolder(platform::FolderBrowser& shell, HWND owner, const std::string&
     desktop->ParseDisplayName(owner, name.data(), &rootList);  // on failure there is no root
   }
 
-  BrowseStart start{&shell, &startFolder};
+  std::vector<HWND> disabled;
+  BrowseStart start{&shell, &startFolder, &disabled};
   BROWSEINFOA info = {};
   info.hwndOwner = owner;
   info.pidlRoot = rootList;
@@ -47,7 +69,7 @@ bool BrowseFolder(platform::FolderBrowser& shell, HWND owner, const std::string&
   info.lpfn = SelectStartFolder;
   info.lParam = reinterpret_cast<LPARAM>(&start);
 
-  std::vector<HWND> disabled = shell.DisableThreadWindows();
+  disabled = shell.DisableThreadWindows();
   LPITEMIDLIST chosen = nullptr;
   try {
     chosen = shell.SHBrowseForFolderA(&info);

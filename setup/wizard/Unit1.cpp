@@ -1,5 +1,6 @@
 #include "setup/wizard/Unit1.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "setup/engine/Unit7.h"
@@ -47,8 +48,14 @@ toolkit::LResult TMainView::ClientWndProc(HWND window, UINT message, toolkit::WP
   const int height = FBackground ? FBackground->Height() : 0;
   if (width > 0 && height > 0) {
     auto dc = reinterpret_cast<toolkit::DeviceContext>(wParam);
-    for (int x = 0; x < ClientWidth(); x += width)
-      for (int y = 0; y < ClientHeight(); y += height) FBackground->Draw(dc, x, y);
+    // Only the tiles that meet the area being painted, all through one
+    // drawing: a small picture makes hundreds of thousands of tiles.
+    const toolkit::Rect area = PaintedArea(dc);
+    const int left = std::max(0, area.left), top = std::max(0, area.top);
+    const int right = std::min(ClientWidth(), area.left + area.width);
+    const int bottom = std::min(ClientHeight(), area.top + area.height);
+    if (right > left && bottom > top)
+      FBackground->DrawingOn(dc)->Tile(width, height, {left, top, right - left, bottom - top});
   }
   return 1;  // erased, also when there was nothing to draw
 }

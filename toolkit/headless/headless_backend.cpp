@@ -54,11 +54,26 @@ class HeadlessTimer final : public TimerPeer {
 };
 
 class HeadlessBitmap final : public BitmapPeer {
+  class Drawing final : public BitmapDrawing {
+   public:
+    Drawing(HeadlessBackend& backend, DeviceContext dc, int width, int height)
+        : backend_(backend), dc_(dc), width_(width), height_(height) {}
+    void Draw(int x, int y) override { backend_.RecordBlit({dc_, x, y, width_, height_}); }
+
+   private:
+    HeadlessBackend& backend_;
+    DeviceContext dc_;
+    int width_, height_;
+  };
+
  public:
   HeadlessBitmap(HeadlessBackend& backend, int width, int height) : backend_(backend), width_(width), height_(height) {}
   int Width() const override { return width_; }
   int Height() const override { return height_; }
-  void Draw(DeviceContext dc, int x, int y) const override { backend_.RecordBlit({dc, x, y, width_, height_}); }
+  std::unique_ptr<BitmapDrawing> DrawingOn(DeviceContext dc) const override {
+    backend_.RecordDrawing();
+    return std::make_unique<Drawing>(backend_, dc, width_, height_);
+  }
 
  private:
   HeadlessBackend& backend_;
@@ -162,13 +177,21 @@ void HeadlessBackend::RunPosted() {
   while (!releases_.empty()) {
     HeadlessFormWindow* window = releases_.front();
     releases_.erase(releases_.begin());
-    window->Owner().App().FreeForm(window->Owner());
+    window->Owner().ReleaseDue();
   }
 }
 
 bool HeadlessBackend::Click(Button& button) {
   if (!UserCanReach(button)) return false;
   button.HandleClick();
+  RunPosted();
+  return true;
+}
+
+bool HeadlessBackend::ClickTwice(Button& button) {
+  if (!UserCanReach(button)) return false;
+  button.HandleClick();
+  if (UserCanReach(button)) button.HandleClick();
   RunPosted();
   return true;
 }
@@ -239,6 +262,11 @@ int HeadlessBackend::ShowMessageBox(HWND owner, const std::string& text, const s
     answers_.pop_front();
   }
   shown_.push_back({owner, text, caption, flags, answer});
+  if (std::function<void()> action = std::move(duringMessageBox_)) {
+    duringMessageBox_ = nullptr;
+    action();
+    RunPosted();
+  }
   return answer;
 }
 

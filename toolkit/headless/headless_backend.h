@@ -47,6 +47,10 @@ class HeadlessBackend final : public Backend {
   bool Toggle(CheckBox& box);
   bool Type(Edit& edit, const std::string& text);
   bool FireTimer(Timer& timer);
+  // Two clicks queued at once (a double click, or two on a slow machine):
+  // the second is delivered after the first one's handler, before the work
+  // that handler posted. False when the first could not be delivered.
+  bool ClickTwice(Button& button);
   // The close box of the form's window (or Alt+F4).
   void CloseByUser(Form& form);
   // Sends a message to the MDI client of a frame through its current window
@@ -57,6 +61,9 @@ class HeadlessBackend final : public Backend {
   // answer a box is answered with its first button (OK or Yes).
   void AnswerNextMessageBox(int button) { answers_.push_back(button); }
   const std::vector<MessageBoxShown>& MessageBoxes() const { return shown_; }
+  // Runs while the next message box is up, as its modal loop dispatches
+  // what was queued (a second click), followed by the posted work (frees).
+  void DuringNextMessageBox(std::function<void()> action) { duringMessageBox_ = std::move(action); }
   int PendingAnswers() const { return static_cast<int>(answers_.size()); }
 
   // Runs at every pass of message processing that the program asks for
@@ -74,6 +81,11 @@ class HeadlessBackend final : public Backend {
   // Bitmap files that LoadBitmapFile finds, by name as given.
   void AddBitmapFile(const std::string& fileName, int width, int height);
   const std::vector<Blit>& Blits() const { return blits_; }
+  // How many drawings (each one memory device context) were begun.
+  int Drawings() const { return drawings_; }
+  // The part of every device context that is being painted; the whole
+  // surface unless a test sets a smaller one.
+  void SetPaintedArea(Rect area) { paintedArea_ = area; }
   // The colour fills of workspaces erased by the toolkit's own procedure.
   int WorkspaceFills() const { return workspaceFills_; }
   void SetScreenSize(int width, int height);
@@ -86,6 +98,7 @@ class HeadlessBackend final : public Backend {
   int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) override;
   LResult CallPreviousProcedure(WindowProcedure procedure, HWND window, UINT message, WParam wParam,
                                 LParam lParam) override;
+  Rect PaintedArea(DeviceContext) override { return paintedArea_; }
   void SetTitle(const std::string& title) override { title_ = title; }
   const std::string& Title() const { return title_; }
   HWND ApplicationHandle() const override { return applicationHandle_; }
@@ -101,6 +114,7 @@ class HeadlessBackend final : public Backend {
   HeadlessFormWindow* WindowOf(const Form& form) const;
   void QueueRelease(HeadlessFormWindow* window) { releases_.push_back(window); }
   void RecordBlit(const Blit& blit) { blits_.push_back(blit); }
+  void RecordDrawing() { ++drawings_; }
   void RecordWorkspaceFill() { ++workspaceFills_; }
   int ScreenWidth() const { return screenWidth_; }
   int ScreenHeight() const { return screenHeight_; }
@@ -118,11 +132,14 @@ class HeadlessBackend final : public Backend {
   std::vector<HeadlessFormWindow*> releases_;
   std::vector<HeadlessFormWindow*> windows_;
   std::function<void()> processMessagesHook_;
+  std::function<void()> duringMessageBox_;
   bool inProcessMessagesHook_ = false;
   std::string title_;
   HWND applicationHandle_;
   ULONG_PTR nextHandle_ = 0x10000;
   int workspaceFills_ = 0;
+  int drawings_ = 0;
+  Rect paintedArea_{0, 0, 0x7FFF, 0x7FFF};
   int screenWidth_ = 1280, screenHeight_ = 1024;
   bool quitPosted_ = false;
 };

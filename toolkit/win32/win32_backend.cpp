@@ -13,6 +13,18 @@ namespace toolkit::win32 {
 namespace {
 
 constexpr char kApplicationClass[] = "TessalApplication";
+// Posted to the application's window: hand the activation on to the main
+// frame (after its own activation, or after it was restored).
+constexpr UINT kActivateFrameMessage = WM_APP + 2;
+
+// The frame that the application's minimise hid, until it is restored.
+HWND frameHiddenByMinimise = nullptr;
+
+// The main frame: the frame of the workspace the loop translates for.
+HWND MainFrame() {
+  HWND client = Win32FormWindow::LatestMdiClient();
+  return client ? GetParent(client) : nullptr;
+}
 
 // The frame whose MDI client the message loop translates for: the last
 // frame made that still exists.
@@ -59,12 +71,43 @@ Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
 
 // The application window has no form; closing it from its taskbar button
 // closes the main frame, which asks its own question.
+// The window has no size and nothing to type into: when it becomes active
+// (a modal window it owned has closed, or its taskbar button was pressed),
+// the activation goes on to the main frame, which gives the focus back to
+// the control of its page that had it.
 LRESULT CALLBACK Win32Backend::ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CLOSE) {
-    if (HWND client = CurrentMdiClient()) PostMessageA(GetParent(client), WM_CLOSE, 0, 0);
-    return 0;
+  switch (message) {
+    case WM_CLOSE:
+      if (HWND frame = MainFrame()) PostMessageA(frame, WM_CLOSE, 0, 0);
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) PostMessageA(window, kActivateFrameMessage, 0, 0);
+      break;
+    case WM_SIZE:
+      if (wParam == SIZE_RESTORED && frameHiddenByMinimise) PostMessageA(window, kActivateFrameMessage, 0, 0);
+      break;
+    case kActivateFrameMessage: {
+      HWND frame = MainFrame();
+      if (frame == nullptr || IsIconic(window)) return 0;
+      if (frame == frameHiddenByMinimise) {
+        frameHiddenByMinimise = nullptr;
+        ShowWindow(frame, SW_SHOW);  // in the state it was hidden in (maximised)
+      }
+      // Only where the frame takes input: while a modal window runs it is
+      // disabled and that window keeps the activation.
+      if (IsWindowVisible(frame) && IsWindowEnabled(frame) && GetActiveWindow() == window) SetActiveWindow(frame);
+      return 0;
+    }
+    default:
+      break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void Win32Backend::MinimiseApplication(HWND frame) {
+  frameHiddenByMinimise = frame;
+  ShowWindow(frame, SW_HIDE);
+  ShowWindow(applicationWindow_, SW_MINIMIZE);
 }
 
 Win32Backend::~Win32Backend() {
@@ -121,15 +164,23 @@ LResult Win32Backend::CallPreviousProcedure(WindowProcedure procedure, HWND wind
   return CallWindowProcA(procedure, window, message, wParam, lParam);
 }
 
+Rect Win32Backend::PaintedArea(DeviceContext dc) {
+  RECT box = {};
+  // No clip box to be had: the whole surface, as the erase would cover it.
+  if (GetClipBox(dc, &box) == ERROR) return {0, 0, 0x7FFF, 0x7FFF};
+  return {box.left, box.top, box.right - box.left, box.bottom - box.top};
+}
+
 void Win32Backend::SetTitle(const std::string& title) { SetWindowTextA(applicationWindow_, title.c_str()); }
 
 void Win32Backend::Dispatch(MSG& message) {
   HWND client = CurrentMdiClient();
-  if (client && TranslateMDISysAccel(client, &message)) return;
-  if (client) {
-    HWND page = reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
-    if (page && IsDialogMessageA(page, &message)) return;
-  }
+  HWND page = client ? reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)) : nullptr;
+  // The MDI accelerators (Ctrl+F4 closes, Ctrl+F6 and Ctrl+Tab switch) are
+  // for children a user may close or switch, that is with a system menu; a
+  // wizard page has none and ends only the ways its flow gives.
+  if (page && (GetWindowLongA(page, GWL_STYLE) & WS_SYSMENU) && TranslateMDISysAccel(client, &message)) return;
+  if (page && IsDialogMessageA(page, &message)) return;
   TranslateMessage(&message);
   DispatchMessageA(&message);
 }

@@ -22,6 +22,7 @@ class Win32Backend final : public Backend {
   int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) override;
   LResult CallPreviousProcedure(WindowProcedure procedure, HWND window, UINT message, WParam wParam,
                                 LParam lParam) override;
+  Rect PaintedArea(DeviceContext dc) override;
   void SetTitle(const std::string& title) override;
   HWND ApplicationHandle() const override { return applicationWindow_; }
   void RunLoop(Application& application) override;
@@ -29,6 +30,10 @@ class Win32Backend final : public Backend {
   void PostQuit() override;
 
   HINSTANCE Instance() const { return instance_; }
+  // The main frame's minimise: the frame is hidden and the application's
+  // window, whose taskbar button the user sees, is minimised; restoring
+  // that window shows and activates the frame again.
+  void MinimiseApplication(HWND frame);
   static const char* FormClassName() { return "TessalForm"; }
 
   // The one window procedure of the form windows.

@@ -17,7 +17,7 @@ class Win32Bitmap final : public BitmapPeer {
 
   int Width() const override { return width_; }
   int Height() const override { return height_; }
-  void Draw(DeviceContext dc, int x, int y) const override;
+  std::unique_ptr<BitmapDrawing> DrawingOn(DeviceContext dc) const override;
 
  private:
   Win32Bitmap(HBITMAP bitmap, int width, int height) : bitmap_(bitmap), width_(width), height_(height) {}

@@ -159,7 +159,45 @@ COLORREF Win32FormWindow::ColourValue() const {
   return colour.system ? GetSysColor(colour.systemIndex) : RGB(colour.red, colour.green, colour.blue);
 }
 
+void Win32FormWindow::SaveFocus() {
+  HWND focus = GetFocus();
+  if (focus && IsChild(window_, focus)) savedFocus_ = focus;
+}
+
+void Win32FormWindow::RestoreFocus() {
+  if (savedFocus_ && IsWindow(savedFocus_) && IsChild(window_, savedFocus_) && IsWindowVisible(savedFocus_) &&
+      IsWindowEnabled(savedFocus_))
+    SetFocus(savedFocus_);
+}
+
 LRESULT Win32FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (frame_) {
+    switch (message) {
+      case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+          SaveFocus();
+          break;
+        } else {
+          LRESULT result = Default(message, wParam, lParam);
+          if (!HIWORD(wParam)) RestoreFocus();
+          return result;
+        }
+      case WM_ENABLE:
+        if (!wParam) SaveFocus();
+        break;
+      case WM_SYSCOMMAND:
+        // The frame has no taskbar button of its own: minimising it
+        // minimises the application, whose button restores it.
+        if ((wParam & 0xFFF0) == SC_MINIMIZE && GetWindow(window_, GW_OWNER) == backend_.ApplicationHandle()) {
+          SaveFocus();
+          backend_.MinimiseApplication(window_);
+          return 0;
+        }
+        break;
+      default:
+        break;
+    }
+  }
   switch (message) {
     case WM_CREATE:
       if (frame_) CreateMdiClient();
@@ -187,8 +225,8 @@ LRESULT Win32FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       form_.HandleCloseRequest();
       return 0;
     case kReleaseMessage:
-      // Deletes this object; nothing of it may be touched afterwards.
-      form_.App().Guard([this] { form_.App().FreeForm(form_); });
+      // May delete this object; nothing of it may be touched afterwards.
+      form_.App().Guard([this] { form_.ReleaseDue(); });
       return 0;
     case WM_NCDESTROY: {
       LRESULT result = Default(message, wParam, lParam);

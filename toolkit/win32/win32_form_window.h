@@ -59,6 +59,10 @@ class Win32FormWindow final : public FormPeer {
   void CreateMdiClient();
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   COLORREF ColourValue() const;
+  // Frames: remember the focused control of a page when the frame loses the
+  // activation or is disabled (a modal window opens), and give it back.
+  void SaveFocus();
+  void RestoreFocus();
 
   // The MDI client's procedure: the workspace handler once one is
   // installed, otherwise WorkspaceProc.
@@ -81,6 +85,7 @@ class Win32FormWindow final : public FormPeer {
   std::map<int, Timer*> timers_;
   int nextControlId_ = 100;
   int nextTimerId_ = 1;
+  HWND savedFocus_ = nullptr;  // frames: the control that had the focus when the frame let go of it
 };
 
 }  // namespace toolkit::win32

@@ -13,12 +13,14 @@ namespace {
 struct Start {
   platform::FolderBrowser* port;
   const char* folder;
+  const std::vector<HWND>* enableOnClose;
 };
 
 int CALLBACK SelectOnStart(HWND dialog, UINT message, LPARAM, LPARAM data) {
   auto* start = reinterpret_cast<Start*>(data);
-  if (message == BFFM_INITIALIZED)
-    start->port->SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(start->folder));
+  if (message != BFFM_INITIALIZED) return 0;
+  if (start->enableOnClose) start->port->EnableWindowsOnClose(dialog, *start->enableOnClose);
+  start->port->SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(start->folder));
   return 0;
 }
 
@@ -29,9 +31,9 @@ class FolderBrowserContract : public ::testing::Test {
 
   // One browse that selects start when it opens; the path chosen, or
   // "<cancelled>".
-  std::string Browse(const std::string& start, bool ok) {
+  std::string Browse(const std::string& start, bool ok, const std::vector<HWND>* enableOnClose = nullptr) {
     char display[MAX_PATH] = {};
-    Start context{&browser, start.c_str()};
+    Start context{&browser, start.c_str(), enableOnClose};
     BROWSEINFOA info = {};
     info.pszDisplayName = display;
     info.lpszTitle = "contract";
@@ -80,6 +82,27 @@ TEST_F(FolderBrowserContract, ThreadWindowsAreDisabledAndEnabledAgain) {
   EXPECT_FALSE(harness->IsEnabled(own));
   browser.EnableWindows(disabled);
   EXPECT_TRUE(harness->IsEnabled(own));
+}
+
+TEST_F(FolderBrowserContract, WindowsToEnableOnCloseAreEnabledWhenTheDialogHasClosed) {
+  HWND own = harness->OwnWindow();
+  for (bool ok : {true, false}) {
+    SCOPED_TRACE(ok ? "OK" : "Cancel");
+    std::vector<HWND> disabled = browser.DisableThreadWindows();
+    ASSERT_FALSE(harness->IsEnabled(own));
+    Browse(harness->Folder(), ok, &disabled);
+    EXPECT_TRUE(harness->IsEnabled(own));
+    browser.EnableWindows(disabled);  // a second enabling changes nothing
+    EXPECT_TRUE(harness->IsEnabled(own));
+  }
+}
+
+TEST_F(FolderBrowserContract, ComIsInitialisedOncePerThreadAndNestedCallsSayFalse) {
+  HRESULT first = browser.CoInitialize(nullptr);
+  ASSERT_TRUE(SUCCEEDED(first));
+  EXPECT_EQ(browser.CoInitialize(nullptr), S_FALSE);
+  browser.CoUninitialize();
+  browser.CoUninitialize();
 }
 
 }  // namespace

@@ -98,3 +98,23 @@ Shortcut ReadShortcut(const std::string& path);
 bool Screenshot(const std::string& name);
 
 }  // namespace e2e
+
+namespace e2e {
+
+// Real key presses (SendInput) into the foreground window, which is made
+// the given top-level window first: the system's key state is set as by a
+// user, which the MDI accelerators read. keys are held down in order and
+// let go in reverse, e.g. {VK_CONTROL, VK_F4}.
+bool PressKeys(HWND topLevel, const std::vector<WORD>& keys);
+
+// The windows of the thread that owns window: the system's foreground
+// window, that thread's active window and the window with its focus.
+struct Activation {
+  HWND foreground = nullptr, active = nullptr, focus = nullptr;
+};
+Activation ActivationOf(HWND window);
+
+// The visible direct children of parent with exactly this caption.
+int CountVisibleChildren(HWND parent, const std::string& caption);
+
+}  // namespace e2e

@@ -29,6 +29,20 @@ class WizardE2E : public ::testing::Test {
   HWND FolderPage() { return setup.WaitForPage(kFolderPage); }
   HWND Button(HWND page, const std::string& caption) { return SetupSession::Control(page, caption, "Button"); }
   HWND Edit(HWND page) { return SetupSession::Control(page, "", "Edit"); }
+
+  // The wizard is the active (and foreground) window with the focus on control.
+  void ExpectActiveWithFocusOn(HWND control, const char* when) {
+    SCOPED_TRACE(when);
+    Activation seen;
+    for (int waited = 0; waited < 2000; waited += 100) {  // the hand-over is posted
+      seen = ActivationOf(setup.frame);
+      if (seen.active == setup.frame && seen.focus == control) break;
+      ::Sleep(100);
+    }
+    EXPECT_EQ(seen.foreground, setup.frame);
+    EXPECT_EQ(seen.active, setup.frame) << "not the application's 0 x 0 window";
+    EXPECT_EQ(seen.focus, control);
+  }
 };
 
 TEST_F(WizardE2E, EachKindOfMachineGetsItsJavaQuestionOrNone) {
@@ -131,6 +145,44 @@ TEST_F(WizardE2E, TheWorkspaceShowsThePictureOrPlainBlue) {
   ::ReleaseDC(nullptr, screen);
   EXPECT_TRUE(Screenshot("wizard_plain_blue"));
   EXPECT_NE(Button(page, "次へ >"), nullptr);
+  plain.End(0);
+
+  // Tiny pictures: hundreds of thousands of tiles per erase, and still the
+  // workspace is painted at once and the wizard answers.
+  struct Row {
+    int width, height;
+    std::vector<std::pair<POINT, COLORREF>> pixels;  // workspace offsets
+  } rows[] = {
+      {1, 1, {{{0, 0}, RGB(255, 0, 0)}, {{7, 5}, RGB(255, 0, 0)}}},
+      {2,
+       3,
+       {{{0, 0}, RGB(255, 0, 0)}, {{1, 0}, RGB(0, 0xC0, 0)}, {{2, 3}, RGB(255, 0, 0)}, {{3, 4}, RGB(0, 0xC0, 0)}}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::to_string(row.width) + " x " + std::to_string(row.height));
+    std::string folder = kWork + "\\tiny" + std::to_string(row.width);
+    MakeFolders(folder);
+    ASSERT_TRUE(WriteTestBitmap(folder + "\\Setup.bmp", row.width, row.height));
+    SetupSession tiny;
+    DWORD started = ::GetTickCount();
+    ASSERT_TRUE(tiny.Launch(folder));
+    ASSERT_NE(tiny.WaitForPage(kFolderPage, 5000), nullptr) << "the first page comes at once";
+    EXPECT_LT(::GetTickCount() - started, 5000u);
+    client = SetupSession::Control(tiny.frame, "", "MDIClient");
+    origin = {0, 0};
+    ::ClientToScreen(client, &origin);
+    ::Sleep(300);
+    screen = ::GetDC(nullptr);
+    for (const auto& [at, colour] : row.pixels)
+      EXPECT_EQ(::GetPixel(screen, origin.x + at.x, origin.y + at.y), colour) << at.x << "," << at.y;
+    ::ReleaseDC(nullptr, screen);
+    EXPECT_TRUE(Screenshot("wizard_tiles_" + std::to_string(row.width) + "x" + std::to_string(row.height)));
+    ::PostMessageA(tiny.frame, WM_CLOSE, 0, 0);
+    MessageBoxSeen quit = WaitForMessageBox(2000);
+    ASSERT_NE(quit.window, nullptr) << "the close question comes at once";
+    Answer(quit, IDOK);
+    EXPECT_EQ(tiny.End(), 0);
+  }
 }
 
 TEST_F(WizardE2E, TheFolderPageCreatesWhatIsMissingAndRefusesWhatCannotBe) {
@@ -240,6 +292,7 @@ TEST_F(WizardE2E, TheBrowserOpensOnTheTypedFolderAndPutsTheChoiceAsItIs) {
   Click(::GetDlgItem(browser, IDCANCEL));
   ASSERT_TRUE(WaitUntilGone(browser));
   EXPECT_BYTES(WindowText(edit), apps) << "cancel leaves the text";
+  ExpectActiveWithFocusOn(Button(page, "..."), "after Cancel");
 
   // Typed with a trailing backslash; the shell hands back the folder without one.
   SetText(edit, apps + "\\");
@@ -252,7 +305,137 @@ TEST_F(WizardE2E, TheBrowserOpensOnTheTypedFolderAndPutsTheChoiceAsItIs) {
   ::Sleep(200);
   EXPECT_BYTES(WindowText(edit), apps) << "exactly the chosen folder, nothing appended";
   EXPECT_TRUE(::IsWindowEnabled(setup.frame));
+  ExpectActiveWithFocusOn(Button(page, "..."), "after OK");
+  EXPECT_TRUE(Screenshot("wizard_after_browse"));
   RemoveTree(apps);
+}
+
+TEST_F(WizardE2E, MinimisedThroughTheApplicationAndRestoredAsTheTaskbarDoes) {
+  ASSERT_TRUE(setup.Launch(kWork));
+  HWND page = FolderPage();
+  ASSERT_NE(page, nullptr);
+  HWND application = ::GetWindow(setup.frame, GW_OWNER);
+  ASSERT_NE(application, nullptr);
+  EXPECT_BYTES(WindowText(application), "setup");
+  HWND edit = Edit(page);
+
+  ::PostMessageA(setup.frame, WM_SYSCOMMAND, SC_MINIMIZE, 0);  // the frame's minimise button
+  ::Sleep(700);
+  EXPECT_TRUE(::IsIconic(application)) << "the taskbar button's window is minimised";
+  EXPECT_FALSE(::IsWindowVisible(setup.frame)) << "no iconic title bar left on the desktop";
+  EXPECT_TRUE(Screenshot("wizard_minimised"));
+
+  ::PostMessageA(application, WM_SYSCOMMAND, SC_RESTORE, 0);  // the taskbar button
+  ::Sleep(700);
+  EXPECT_FALSE(::IsIconic(application));
+  EXPECT_TRUE(::IsWindowVisible(setup.frame));
+  EXPECT_TRUE(::IsZoomed(setup.frame)) << "maximised as before";
+  EXPECT_TRUE(::IsWindowVisible(page));
+  ExpectActiveWithFocusOn(edit, "after restore");
+  EXPECT_TRUE(Screenshot("wizard_restored"));
+}
+
+// A page ends only the ways its flow gives: the MDI keys, pressed for real,
+// neither close nor switch any page (the install run's in the middle of a
+// long copy included), and two clicks at once make one step, one question,
+// one install run. The install then completes normally.
+TEST_F(WizardE2E, MdiKeysAndDoubleClicksOnEveryPageEndInOneNormalInstall) {
+  const std::string medium = kWork + "\\medium";
+  const std::string target = kWork + "\\target\\tessal";
+  MakeFolders(medium);
+  ASSERT_TRUE(::CopyFileA(SetupExe().c_str(), (medium + "\\Setup.exe").c_str(), FALSE));
+  for (const char* name : {"tessal.exe", "boot.ini", "readme.txt", "Uninstall.exe", "jh.jar"})
+    ASSERT_TRUE(WriteFile(medium + "\\" + name, name));
+  ASSERT_TRUE(WriteFile(medium + "\\tessal.jar", std::string(400u << 20, 'J')));  // a long copy
+  ASSERT_TRUE(setup.Launch(medium, medium + "\\Setup.exe"));
+  HWND client = SetupSession::Control(setup.frame, "", "MDIClient");
+  ASSERT_NE(client, nullptr);
+
+  auto keysLeave = [&](HWND page, const char* name) {
+    for (WORD key : {VK_F4, VK_F6, VK_TAB}) {
+      SCOPED_TRACE(std::string(name) + ", Ctrl+key " + std::to_string(key));
+      ASSERT_TRUE(PressKeys(setup.frame, {VK_CONTROL, key}));
+      EXPECT_TRUE(::IsWindow(page) && ::IsWindowVisible(page)) << "the page stays";
+      EXPECT_EQ(Children(client).size(), 1u) << "no other page";
+    }
+  };
+  auto clickTwice = [](HWND button) {
+    Click(button);
+    Click(button);
+  };
+  // The one page left after a step: exactly one of next, none of the others.
+  auto onlyPage = [&](const std::string& next) {
+    HWND page = setup.WaitForPage(next);
+    ::Sleep(500);
+    EXPECT_EQ(CountVisibleChildren(client, next), 1) << next;
+    EXPECT_EQ(Children(client).size(), 1u) << next;
+    EXPECT_EQ(WaitForMessageBox(300).window, nullptr) << "no question after " << next;
+    return page;
+  };
+
+  HWND page = FolderPage();
+  ASSERT_NE(page, nullptr);
+  keysLeave(page, "folder page");
+  SetText(Edit(page), target);
+  clickTwice(Button(page, "次へ >"));
+  MessageBoxSeen question = WaitForMessageBox();
+  EXPECT_BYTES(question.text, "新規フォルダを作成しますか？");
+  Answer(question, IDOK);
+  HWND chain = onlyPage(kChainPage);
+  ASSERT_NE(chain, nullptr);
+  keysLeave(chain, "SendTo/XML page");
+  clickTwice(Button(chain, "< 戻る"));
+  page = onlyPage(kFolderPage);
+  ASSERT_NE(page, nullptr);
+  clickTwice(Button(page, "次へ >"));
+  chain = onlyPage(kChainPage);
+  ASSERT_NE(chain, nullptr);
+  clickTwice(Button(chain, "次へ >"));
+  HWND shortcuts = onlyPage(kShortcutPage);
+  ASSERT_NE(shortcuts, nullptr);
+  keysLeave(shortcuts, "shortcut page");
+  clickTwice(Button(shortcuts, "中止"));
+  Answer(WaitForMessageBox(), IDCANCEL);
+  EXPECT_EQ(WaitForMessageBox(500).window, nullptr) << "one abort question";
+  clickTwice(Button(shortcuts, "開始"));
+
+  HWND progress = setup.WaitForPage(kProgressPage);
+  ASSERT_NE(progress, nullptr);
+  ::Sleep(1100);  // the run starts after a second
+  EXPECT_TRUE(Screenshot("wizard_copy_stage"));
+  // Ctrl+F4 in the middle of the copy; the run goes on. The copy may end
+  // soon after, so the other keys meet this page or the completion page.
+  ASSERT_TRUE(PressKeys(setup.frame, {VK_CONTROL, VK_F4}));
+  EXPECT_TRUE((::IsWindow(progress) && ::IsWindowVisible(progress)) ||
+              CountVisibleChildren(client, kCompletedPage) == 1)
+      << "the install-run page stays until its run hands over";
+  for (WORD key : {VK_F6, VK_TAB}) ASSERT_TRUE(PressKeys(setup.frame, {VK_CONTROL, key}));
+  HWND completed = setup.WaitForPage(kCompletedPage, 120000);
+  ASSERT_NE(completed, nullptr) << "the run goes on to its completion page";
+  ::Sleep(500);
+  EXPECT_EQ(CountVisibleChildren(client, kCompletedPage), 1) << "one install run";
+  EXPECT_EQ(Children(client).size(), 1u);
+  EXPECT_EQ(ReadFile(target + "\\boot.ini"), "boot.ini");
+  keysLeave(completed, "completion page");
+  EXPECT_TRUE(Screenshot("wizard_completed_after_keys"));
+  clickTwice(Button(completed, "OK"));
+  EXPECT_EQ(setup.End(), 0);
+
+  // Notepad on the read-me, once.
+  ::Sleep(2000);
+  struct Notepads {
+    std::vector<HWND> found;
+    static BOOL CALLBACK Visit(HWND window, LPARAM param) {
+      char title[256] = {};
+      ::GetWindowTextA(window, title, sizeof title);
+      if (::IsWindowVisible(window) && std::string(title).find("readme.txt") != std::string::npos)
+        reinterpret_cast<Notepads*>(param)->found.push_back(window);
+      return TRUE;
+    }
+  } notepads;
+  ::EnumWindows(Notepads::Visit, reinterpret_cast<LPARAM>(&notepads));
+  EXPECT_EQ(notepads.found.size(), 1u) << "one double click, one Notepad";
+  for (HWND notepad : notepads.found) ::PostMessageA(notepad, WM_CLOSE, 0, 0);
 }
 
 TEST_F(WizardE2E, ClosingTheMainWindowAnsweredCancelLeavesThePageAsItWas) {

@@ -40,9 +40,11 @@ TEST_F(HeadlessToolkit, TheCloseActionDecidesWhatClosingAPageDoes) {
       {"freed", CloseAction::Free, false, false},
   };
   ShellForm& frame = Frame();
+  toolkit::FormDescription closable = forms::AddChainView();
+  closable.titleBarButtons = true;  // a close box the user can press
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    ShellForm& page = Page(forms::AddChainView());
+    ShellForm& page = Page(closable);
     page.closeAction = row.action;
     backend.CloseByUser(page);
     EXPECT_EQ(backend.WindowExists(&page), row.exists);
@@ -82,6 +84,88 @@ TEST_F(HeadlessToolkit, AFreedFormGoesOnlyWhenTheEventIsOver) {
   EXPECT_BYTES(captionAfterClose, "インストール完了");
   EXPECT_FALSE(backend.WindowExists(&page));
   EXPECT_EQ(backend.FreedForms(), std::vector<std::string>{"TCompletedInstallView"});
+}
+
+// A page whose OK handler may ask a question and close the page, and then
+// goes on using itself, as the wizard's pages do. What it saw outlives it.
+struct Seen {
+  int clicks = 0;
+  int closes = 0;
+  std::string captionAfterward;
+};
+
+class CountingPage : public toolkit::Form {
+ public:
+  CountingPage(toolkit::Application& app, Seen& seen, bool ask, bool close)
+      : Form(app, nullptr, forms::CompletedInstallView()), seen_(seen), ask_(ask), close_(close) {
+    Wire("btnOKClick", &CountingPage::btnOKClick);
+    Wire("OnClose", &CountingPage::OnClose);
+  }
+
+ private:
+  void btnOKClick(toolkit::Object&) {
+    ++seen_.clicks;
+    if (ask_) ShowMessageBox("?", "t", MB_OKCANCEL);
+    if (close_) Close();
+    seen_.captionAfterward = Caption();  // freed too early, this reads freed memory
+  }
+  void OnClose(toolkit::Object&, CloseAction& action) {
+    ++seen_.closes;
+    action = CloseAction::Free;
+  }
+  Seen& seen_;
+  bool ask_, close_;
+};
+
+TEST_F(HeadlessToolkit, APageTakesInputOnlyWhileOpenAndIsFreedOnlyWhenNoHandlerRuns) {
+  Frame();
+  struct Row {
+    const char* name;
+    bool ask, close;
+    int clicks, boxes;
+    bool exists;
+  } rows[] = {
+      {"a second click after the close went through", false, true, 1, 0, false},
+      {"a second click inside the first one's question", true, true, 1, 1, false},
+      {"a second click inside a question that keeps the page", true, false, 1, 1, true},
+      {"two clicks on a page that stays", false, false, 2, 0, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Seen seen;
+    auto& page = app.CreateForm<CountingPage>(seen, row.ask, row.close);
+    auto& ok = page.Find<toolkit::Button>("btnOK");
+    size_t boxesBefore = backend.MessageBoxes().size();
+    if (row.ask) {
+      backend.DuringNextMessageBox([&] { backend.Click(ok); });
+      ASSERT_TRUE(backend.Click(ok));
+    } else {
+      ASSERT_TRUE(backend.ClickTwice(ok));
+    }
+    EXPECT_EQ(backend.MessageBoxes().size() - boxesBefore, static_cast<size_t>(row.boxes));
+    EXPECT_EQ(backend.WindowExists(&page), row.exists);
+    EXPECT_EQ(seen.clicks, row.clicks);
+    EXPECT_BYTES(seen.captionAfterward, "インストール完了");
+    if (row.exists) {
+      page.Close();
+      backend.Click(ok);  // queued behind the close: dropped
+      EXPECT_EQ(seen.clicks, row.clicks);
+      app.ProcessMessages();
+      EXPECT_FALSE(backend.WindowExists(&page));
+    }
+  }
+}
+
+TEST_F(HeadlessToolkit, AWizardPageIgnoresTheWindowSystemsCloseAndInputAfterTermination) {
+  Frame();
+  Seen seen;
+  auto& page = app.CreateForm<CountingPage>(seen, false, false);
+  backend.CloseByUser(page);  // Ctrl+F4 reaches a page as such a close
+  EXPECT_TRUE(backend.WindowExists(&page));
+  EXPECT_EQ(seen.closes, 0);
+  app.Terminate();
+  backend.Click(page.Find<toolkit::Button>("btnOK"));
+  EXPECT_EQ(seen.clicks, 0) << "no input once the application is ending";
 }
 
 TEST_F(HeadlessToolkit, ClosingTheMainFormTerminatesUnlessRefused) {

@@ -178,12 +178,17 @@ TEST(BrowseFolder, IsModalToTheProgramsWindowsAndReenablesExactlyThose) {
   EXPECT_TRUE(shell.Browses()[0].hasRoot);
   EXPECT_TRUE(shell.WindowEnabled(active));
   EXPECT_FALSE(shell.WindowEnabled(alreadyDisabled));
+  EXPECT_EQ(shell.Browses()[0].enabledOnClose, std::vector<HWND>{active})
+      << "enabled as the dialog closes, before it is gone, so that activation comes back";
   EXPECT_EQ(shell.OutstandingAllocations(), 0) << "buffer, item list and root are all freed";
+  EXPECT_TRUE(shell.Browses()[0].comInitialised) << "the dialog needs COM (an apartment)";
+  EXPECT_EQ(shell.ComDepth(), 0) << "and COM is uninitialised after it";
 
   shell.FailMalloc(true);
   EXPECT_FALSE(BrowseFolder(shell, nullptr, "t", L"", folder));
   EXPECT_EQ(folder, "");
   EXPECT_EQ(shell.Browses().size(), 1u) << "no allocator, no dialog";
+  EXPECT_EQ(shell.ComDepth(), 0);
 }
 
 }  // namespace

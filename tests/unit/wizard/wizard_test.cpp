@@ -127,6 +127,38 @@ TEST_F(Wizard, ChoicesSurviveBackAndNextInBothDirections) {
   EXPECT_EQ(OpenPages(), 1) << "each page closes once the next one is shown";
 }
 
+// Two clicks queued at once on each page's buttons: one question at most,
+// exactly one next page, and no page used after it was freed.
+TEST_F(Wizard, TwoClicksAtOnceMakeOneStepOnEveryPage) {
+  Start();
+  auto* folder = Page<TSelectInstallFolderView>();
+  backend.Type(*folder->txtInstallFolder, "D:\new\tessal");  // missing: the creation question
+  backend.DuringNextMessageBox([&] { backend.Click(*folder->btnNext); });
+  ASSERT_TRUE(backend.Click(*folder->btnNext));
+  EXPECT_EQ(backend.MessageBoxes().size(), 1u) << "one creation question";
+  EXPECT_BYTES(mainView->FInstallFolder, "D:\new\tessal");
+  ASSERT_NE(Page<TAddChainView>(), nullptr);
+  EXPECT_EQ(OpenPages(), 1);
+
+  ASSERT_TRUE(backend.ClickTwice(*Page<TAddChainView>()->btnBack));
+  ASSERT_NE(Page<TSelectInstallFolderView>(), nullptr) << "one step back, not two";
+  ASSERT_TRUE(backend.ClickTwice(*Page<TSelectInstallFolderView>()->btnNext));
+  ASSERT_TRUE(backend.ClickTwice(*Page<TAddChainView>()->btnNext));
+  ASSERT_NE(Page<TCreateShortcutView>(), nullptr);
+  ASSERT_TRUE(backend.ClickTwice(*Page<TCreateShortcutView>()->btnBack));
+  ASSERT_TRUE(backend.ClickTwice(*Page<TAddChainView>()->btnNext));
+  EXPECT_EQ(OpenPages(), 1);
+
+  backend.AnswerNextMessageBox(IDCANCEL);
+  backend.DuringNextMessageBox([&] { backend.Click(*Page<TCreateShortcutView>()->btnCancel); });
+  ASSERT_TRUE(backend.Click(*Page<TCreateShortcutView>()->btnCancel));
+  EXPECT_EQ(backend.MessageBoxes().size(), 2u) << "one abort question";
+  ASSERT_TRUE(backend.ClickTwice(*Page<TCreateShortcutView>()->btnFinish));
+  EXPECT_NE(Page<TInstallProgressView>(), nullptr) << "one install-run page";
+  EXPECT_EQ(OpenPages(), 1);
+  EXPECT_FALSE(backend.QuitPosted());
+}
+
 TEST_F(Wizard, EveryAbortQuestionAnsweredCancelStaysAndOkQuits) {
   Start();
   auto* folder = Page<TSelectInstallFolderView>();
@@ -194,6 +226,38 @@ TEST_F(Wizard, TheWorkspaceTilesThePictureFromTheTopLeftCorner) {
     EXPECT_EQ(reinterpret_cast<toolkit::WParam>(blits[i].dc), dc);
   }
   EXPECT_EQ(backend.WorkspaceFills(), 0);
+}
+
+// One drawing per erase, and only the tiles that meet the painted area: the
+// same pixels as tiling the whole workspace, without the other tiles.
+TEST_F(Wizard, AnEraseDrawsOnlyTheTilesThatMeetThePaintedArea) {
+  struct Row {
+    const char* name;
+    int width, height;
+    toolkit::Rect area;
+    std::vector<std::pair<int, int>> tiles;  // column by column
+  } rows[] = {
+      {"1 x 1", 1, 1, {10, 20, 2, 2}, {{10, 20}, {10, 21}, {11, 20}, {11, 21}}},
+      {"2 x 3", 2, 3, {11, 22, 3, 3}, {{10, 21}, {10, 24}, {12, 21}, {12, 24}}},
+      {"an area beyond the top-left corner", 2, 3, {-5, -5, 7, 7}, {{0, 0}}},
+      {"an area beyond the workspace", 500, 400, {1270, 1020, 100, 100}, {{1000, 800}}},
+      {"nothing painted", 2, 3, {40, 40, 0, 0}, {}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    toolkit::headless::HeadlessBackend rowBackend;
+    rowBackend.AddBitmapFile("Setup.bmp", row.width, row.height);
+    rowBackend.SetPaintedArea(row.area);
+    toolkit::Application rowApp(rowBackend);
+    auto& main = rowApp.CreateForm<TMainView>(ports);
+    ASSERT_EQ(main.ClientWidth(), 1280);
+    ASSERT_EQ(main.ClientHeight(), 1024);
+    EXPECT_EQ(rowBackend.SendToClient(main, toolkit::kEraseBackgroundMessage, 0xDC, 0), 1);
+    std::vector<std::pair<int, int>> drawn;
+    for (const auto& blit : rowBackend.Blits()) drawn.emplace_back(blit.x, blit.y);
+    EXPECT_EQ(drawn, row.tiles);
+    EXPECT_EQ(rowBackend.Drawings(), row.tiles.empty() ? 0 : 1) << "one memory device context per erase";
+  }
 }
 
 TEST_F(Wizard, AnEmptyPictureDrawsNothingAndAMissingOneLeavesTheBlueWorkspace) {
