@@ -7,18 +7,23 @@
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell_link_reader.h"
+#include "platform/win32/win32_system_folders.h"
 #include "uninstall/uninstaller.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   platform::Win32Registry registry;
   platform::Win32FileSystem files;
   platform::Win32ShellLinkReader links;
   platform::Win32MessageBox messages;
   platform::Win32Process process;
   platform::Win32Handover handover;
-  uninstall::UninstallPorts ports{registry, files, links, messages, process, handover};
+  platform::Win32SystemFolders system;
+  uninstall::UninstallPorts ports{registry, files, links, messages, process, handover, system};
+  // The whole command line: the runtime's split of it breaks an unquoted
+  // double-byte program path (the arguments passed to WinMain among them).
+  const char* commandLine = ::GetCommandLineA();
   try {
-    return uninstall::RunUninstaller(ports, arguments ? arguments : "");
+    return uninstall::RunUninstaller(ports, commandLine ? commandLine : "");
   } catch (...) {
     // Only running out of memory can throw here; nothing was reported as done.
     return 1;
