@@ -74,10 +74,14 @@ std::string ReadValue(platform::Registry& registry, HKEY root, const char* keyPa
   return std::string(buffer, strnlen(buffer, size < sizeof buffer ? size : sizeof buffer));
 }
 
+// The count the call returns is not the same on every system for double-byte
+// text (Wine counts characters, not bytes), so the buffer has room to spare
+// and the terminator decides whether the path fits.
 std::string Expanded(platform::SystemFolders& system, const std::string& path) {
-  char buffer[MAX_PATH] = {};
-  DWORD size = system.ExpandEnvironmentStringsA(path.c_str(), buffer, MAX_PATH);
-  return size == 0 || size > MAX_PATH ? "" : std::string(buffer, strnlen(buffer, MAX_PATH));
+  char buffer[2 * MAX_PATH] = {};
+  DWORD size = system.ExpandEnvironmentStringsA(path.c_str(), buffer, sizeof buffer);
+  const std::size_t length = strnlen(buffer, sizeof buffer);
+  return size == 0 || size > sizeof buffer || length >= MAX_PATH ? "" : std::string(buffer, length);
 }
 
 // Without one trailing separator that is no trail byte, but a root keeps its own.
@@ -100,7 +104,7 @@ ProtectedFolders ReadProtectedFolders(UninstallPorts& ports) {
             ports.system.SHGetFolderPathA(nullptr, id | CSIDL_FLAG_DONT_VERIFY, nullptr, SHGFP_TYPE_CURRENT, buffer)))
       add(std::string(buffer, strnlen(buffer, MAX_PATH)));
   }
-  for (REGSAM view : {static_cast<REGSAM>(0), KEY_WOW64_64KEY})
+  for (REGSAM view : {REGSAM{0}, REGSAM{KEY_WOW64_64KEY}})
     for (const char* name : kProgramFilesValues)
       add(ReadValue(ports.registry, HKEY_LOCAL_MACHINE, kCurrentVersionKey, view, name));
   add(Expanded(ports.system, ReadValue(ports.registry, HKEY_CURRENT_USER, kUserShellFoldersKey, 0, kDownloadsId)));
