@@ -436,6 +436,7 @@ TEST_F(UninstallE2E, ASecondUninstallerRefusesWhileOneRuns) {
   Started late = Start("\"" + UninstallExe() + "\"", "C:\\");
   BoxOf box = WaitForMessageBoxOf(late);
   EXPECT_BYTES(box.text, uninstall::kAlreadyRunning) << "the finisher holds the lock";
+  EXPECT_TRUE(Screenshot("uninstall_already_running"));
   if (box.window) Press(box.window, IDOK);
   EXPECT_EQ(WaitForExit(late), 1);
   Answer(report, IDOK);
