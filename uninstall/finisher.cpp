@@ -18,6 +18,7 @@ namespace uninstall {
 namespace {
 
 constexpr const char* kFinishSwitch = "/finish";
+constexpr const char* kOwnFileOnlySwitch = " /SILENT";
 constexpr DWORD kMaxHandleDigits = 10;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -29,9 +30,9 @@ std::string::size_type SkipBlanks(const std::string& text, std::string::size_typ
 
 }  // namespace
 
-std::string FinisherArguments(HANDLE original, const std::string& originalPath) {
+std::string FinisherArguments(HANDLE original, const std::string& originalPath, bool ownFileOnly) {
   return std::string(kFinishSwitch) + " " + std::to_string(reinterpret_cast<ULONG_PTR>(original)) + " \"" +
-         originalPath + "\"";
+         originalPath + "\"" + (ownFileOnly ? kOwnFileOnlySwitch : "");
 }
 
 std::optional<FinisherRequest> ParseFinisherArguments(const std::string& arguments) {
@@ -58,12 +59,15 @@ std::optional<FinisherRequest> ParseFinisherArguments(const std::string& argumen
   std::string::size_type close = arguments.find('"', at + 1);
   if (close == std::string::npos) return std::nullopt;
   std::string path = arguments.substr(at + 1, close - at - 1);
-  if (SkipBlanks(arguments, close + 1) != arguments.size()) return std::nullopt;
+  std::string rest = arguments.substr(close + 1);
+  rest.erase(rest.find_last_not_of(" \t") + 1);
+  const bool ownFileOnly = rest == kOwnFileOnlySwitch;
+  if (!rest.empty() && !ownFileOnly) return std::nullopt;
   if (!IsFullPath(path) || !FitsMaxPath(path) || !SamePath(NameOf(path), "Uninstall.exe")) return std::nullopt;
-  return FinisherRequest{reinterpret_cast<HANDLE>(handle), path};
+  return FinisherRequest{reinterpret_cast<HANDLE>(handle), path, ownFileOnly};
 }
 
-bool StartFinisher(UninstallPorts& ports, const std::string& ownPath) {
+bool StartFinisher(UninstallPorts& ports, const std::string& ownPath, bool ownFileOnly) {
   char tempBuffer[MAX_PATH] = {};
   DWORD length = ports.handover.GetTempPathA(MAX_PATH, tempBuffer);
   if (length == 0 || length >= MAX_PATH) return false;
@@ -73,6 +77,9 @@ bool StartFinisher(UninstallPorts& ports, const std::string& ownPath) {
   if (!FitsMaxPath(copyPath)) return false;
   // A file of that name that is there already is somebody else's: no overwriting.
   if (!ports.files.CopyFileA(ownPath.c_str(), copyPath.c_str(), TRUE)) return false;
+  // The copy takes over a read-only mark, which would keep it from being
+  // deleted at its last close and block the next run's copy of that name.
+  ports.files.SetFileAttributesA(copyPath.c_str(), FILE_ATTRIBUTE_NORMAL);
 
   SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
   HANDLE copyFile = ports.handover.CreateFileA(copyPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
@@ -84,7 +91,7 @@ bool StartFinisher(UninstallPorts& ports, const std::string& ownPath) {
   HANDLE self = ports.handover.OpenProcess(SYNCHRONIZE, TRUE, ports.handover.GetCurrentProcessId());
   bool started = false;
   if (self) {
-    std::string commandLine = "\"" + copyPath + "\" " + FinisherArguments(self, ownPath);
+    std::string commandLine = "\"" + copyPath + "\" " + FinisherArguments(self, ownPath, ownFileOnly);
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
     STARTUPINFOA startup{};

@@ -55,11 +55,9 @@ void RemoveUninstaller(UninstallPorts& ports, const std::string& installFolder, 
   RemoveFile(ports.files, path, outcome);  // the last attempt records the outcome
 }
 
-void RemoveInstallFolder(platform::FileSystem& files, const ShellFolders& shellFolders,
+void RemoveInstallFolder(platform::FileSystem& files, const ProtectedFolders& protectedFolders,
                          const std::string& installFolder, Outcome& outcome) {
-  if (IsDriveRoot(installFolder)) return;
-  for (const std::string& shellFolder : {shellFolders.programs, shellFolders.desktop, shellFolders.sendTo})
-    if (!shellFolder.empty() && SamePath(shellFolder, installFolder)) return;
+  if (IsProtected(protectedFolders, installFolder)) return;  // Windows' or the user's: left, and no failure
   if (files.RemoveDirectoryA(installFolder.c_str())) {
     outcome.removed.push_back(installFolder);
   } else if (files.GetLastError() == kDirectoryNotEmpty && !HoldsProductFiles(files, installFolder) &&

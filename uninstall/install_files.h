@@ -6,7 +6,7 @@
 
 #include "uninstall/outcome.h"
 #include "uninstall/ports.h"
-#include "uninstall/shell_folders.h"
+#include "uninstall/protected_folders.h"
 
 namespace uninstall {
 
@@ -21,8 +21,8 @@ bool IsDistributionMedium(platform::FileSystem& files, const std::string& folder
 void RemoveProductFiles(platform::FileSystem& files, const std::string& installFolder, Outcome& outcome);
 // Uninstall.exe, after the program that ran from it has ended.
 void RemoveUninstaller(UninstallPorts& ports, const std::string& installFolder, Outcome& outcome);
-// The folder when it is then empty; never a drive's root or a shell folder.
-void RemoveInstallFolder(platform::FileSystem& files, const ShellFolders& shellFolders,
+// The folder when it is then empty; a protected folder is never tried.
+void RemoveInstallFolder(platform::FileSystem& files, const ProtectedFolders& protectedFolders,
                          const std::string& installFolder, Outcome& outcome);
 
 }  // namespace uninstall

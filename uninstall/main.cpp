@@ -8,9 +8,10 @@
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell_link_reader.h"
+#include "platform/win32/win32_system_folders.h"
 #include "uninstall/uninstaller.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // The manifest asks for common controls 6, which draw the message boxes'
   // buttons; Windows wants them loaded before the first window.
   InitCommonControls();
@@ -20,9 +21,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   platform::Win32MessageBox messages;
   platform::Win32Process process;
   platform::Win32Handover handover;
-  uninstall::UninstallPorts ports{registry, files, links, messages, process, handover};
+  platform::Win32SystemFolders system;
+  uninstall::UninstallPorts ports{registry, files, links, messages, process, handover, system};
+  // The whole command line: the runtime's split of it breaks an unquoted
+  // double-byte program path (the arguments passed to WinMain among them).
+  const char* commandLine = ::GetCommandLineA();
   try {
-    return uninstall::RunUninstaller(ports, arguments ? arguments : "");
+    return uninstall::RunUninstaller(ports, commandLine ? commandLine : "");
   } catch (...) {
     // Only running out of memory can throw here; nothing was reported as done.
     return 1;

@@ -18,6 +18,7 @@ void AppendSection(std::string& text, const char* heading, const std::vector<std
 std::string ReportText(const Outcome& outcome) {
   std::string text = outcome.Complete() ? kRemovedAll : kNotAllRemoved;
   AppendSection(text, kFailedHeading, outcome.failed);
+  AppendSection(text, kKeptHeading, outcome.kept);
   AppendSection(text, kLeftHeading, outcome.leftAlone);
   return text;
 }

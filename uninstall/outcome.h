@@ -10,6 +10,7 @@ struct Outcome {
   std::vector<std::string> removed;
   std::vector<std::string> failed;     // ours, and still there
   std::vector<std::string> leftAlone;  // bears our name, but is not provably ours
+  std::vector<std::string> kept;       // ours, kept so that the uninstaller can run again and finish
   bool Complete() const { return failed.empty(); }
 };
 

@@ -7,6 +7,7 @@
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/shell_link_reader.h"
+#include "platform/system_folders.h"
 
 namespace uninstall {
 
@@ -17,6 +18,7 @@ struct UninstallPorts {
   platform::MessageBoxPort& messages;
   platform::Process& process;
   platform::Handover& handover;
+  platform::SystemFolders& system;
 };
 
 }  // namespace uninstall

@@ -13,8 +13,6 @@ constexpr const char* kXmlOpenKey = "xmlfile\\shell\\open";
 constexpr const char* kXmlCommandKey = "xmlfile\\shell\\open\\command";
 constexpr const char* kUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessal";
 constexpr const char* kXmlCommandName = "HKEY_CLASSES_ROOT\\xmlfile\\shell\\open\\command";
-constexpr const char* kUninstallName =
-    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessal";
 
 // Room for anything the setup program writes for a folder within MAX_PATH;
 // a longer value is not ours and is not read whole.
@@ -90,13 +88,13 @@ void RemoveXmlOpenCommand(platform::Registry& registry, const std::string& insta
 void RemoveUninstallEntry(platform::Registry& registry, const std::string& installFolder, Outcome& outcome) {
   if (!KeyExists(registry, HKEY_LOCAL_MACHINE, kUninstallKey)) return;  // already gone: nothing to do
   if (!UninstallEntryIsOurs(registry, installFolder)) {
-    outcome.leftAlone.push_back(kUninstallName);  // another installation's entry
+    outcome.leftAlone.push_back(kUninstallEntryName);  // another installation's entry
     return;
   }
   if (registry.RegDeleteKeyA(HKEY_LOCAL_MACHINE, kUninstallKey) != ERROR_SUCCESS)
-    outcome.failed.push_back(kUninstallName);
+    outcome.failed.push_back(kUninstallEntryName);
   else
-    outcome.removed.push_back(kUninstallName);
+    outcome.removed.push_back(kUninstallEntryName);
 }
 
 }  // namespace uninstall

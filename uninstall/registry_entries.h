@@ -10,6 +10,9 @@
 
 namespace uninstall {
 
+inline constexpr const char* kUninstallEntryName =
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessal";
+
 // True when the uninstall entry names this folder's Uninstall.exe.
 bool UninstallEntryIsOurs(platform::Registry& registry, const std::string& installFolder);
 // The command value goes; the rest of "xmlfile" stays as it is, except the

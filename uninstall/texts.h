@@ -11,6 +11,7 @@ inline constexpr const char* kRemovedAll = "Tessalを削除しました。";
 inline constexpr const char* kNotAllRemoved = "Tessalの削除を完了できませんでした。";
 inline constexpr const char* kFailedHeading = "次のものは削除できませんでした:";
 inline constexpr const char* kLeftHeading = "次のものはTessalのものと確認できないため、残しました:";
+inline constexpr const char* kKeptHeading = "次のものは、もう一度アンインストールして削除を完了できるように残しました:";
 inline constexpr const char* kReadOnlyNote = "（読み取り専用）";
 inline constexpr const char* kNotEmptyNote = "（ほかのファイルがあります）";
 inline constexpr const char* kPathTooLong =
@@ -20,5 +21,16 @@ inline constexpr const char* kUnsupportedPlace =
 inline constexpr const char* kNoInstallation =
     "このフォルダーにはインストールされたTessalがありません。何も削除していません。";
 inline constexpr const char* kBadStart = "起動のしかたが正しくありません。何も削除していません。";
+inline constexpr const char* kAlreadyRunning = "Tessalのアンインストールはすでに実行中です。何も削除していません。";
+
+// The log of a run with /LOG: each line begins with one of these.
+inline constexpr const char* kLogStart = "Tessalのアンインストールを開始: ";
+inline constexpr const char* kLogRefused = "中止: ";
+inline constexpr const char* kLogRemoved = "削除しました: ";
+inline constexpr const char* kLogFailed = "削除できませんでした: ";
+inline constexpr const char* kLogKept = "もう一度実行して完了できるように残しました: ";
+inline constexpr const char* kLogLeftAlone = "Tessalのものと確認できないため残しました: ";
+inline constexpr const char* kLogAfterExit = "このプログラムの終了後に一時コピーが削除します: ";
+inline constexpr const char* kLogExitCode = "終了コード: ";
 
 }  // namespace uninstall

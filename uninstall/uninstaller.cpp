@@ -1,9 +1,16 @@
 #include "uninstall/uninstaller.h"
 
+#include "uninstall/command_line.h"
 #include "uninstall/finisher.h"
+#include "uninstall/install_files.h"
+#include "uninstall/log.h"
+#include "uninstall/ownership.h"
 #include "uninstall/paths.h"
+#include "uninstall/protected_folders.h"
+#include "uninstall/registry_entries.h"
 #include "uninstall/removal.h"
 #include "uninstall/texts.h"
+#include "uninstall/uninstall_lock.h"
 
 namespace uninstall {
 
@@ -19,56 +26,106 @@ int Say(UninstallPorts& ports, const std::string& text, UINT buttons = MB_OK) {
   return ports.messages.MessageBoxA(nullptr, text.c_str(), kCaption, buttons);
 }
 
-int RemoveAndReport(UninstallPorts& ports, const std::string& installFolder, bool ownFileInUse) {
-  Outcome outcome = RemoveInstallation(ports, installFolder, ownFileInUse);
-  Say(ports, ReportText(outcome));
-  return outcome.Complete() ? 0 : 1;
+struct Run {
+  UninstallPorts& ports;
+  bool silent;
+  Log& log;
+
+  // A refusal: nothing was changed. Shown, or only logged when silent.
+  int Refuse(const char* text, int silentCode) {
+    log.Line(std::string(kLogRefused) + text);
+    if (silent) return silentCode;
+    Say(ports, text);
+    return kExitInteractiveFailure;
+  }
+  int Report(const Outcome& outcome) {
+    log.Record(outcome);
+    if (silent) return outcome.Complete() ? kExitDone : kExitSomethingLeft;
+    Say(ports, ReportText(outcome));
+    return outcome.Complete() ? kExitDone : kExitInteractiveFailure;
+  }
+};
+
+// Silent: everything but this program's file goes now, so that the exit
+// code can say how it went; the finisher removes the file and the folder
+// once this program has ended (a running program's file cannot be deleted
+// on Windows), which is the one step after the exit code.
+int RemoveSilently(Run& run, const std::string& ownPath, const std::string& installFolder) {
+  Outcome outcome = RemoveAllButTheUninstaller(run.ports, installFolder);
+  if (RemoveEntryUnlessTheUninstallerMustStay(run.ports, installFolder, outcome)) {
+    if (StartFinisher(run.ports, ownPath, true)) {
+      run.log.Line(kLogAfterExit + ownPath);
+      if (!IsProtected(FoldersNeverRemoved(run.ports), installFolder)) run.log.Line(kLogAfterExit + installFolder);
+    } else {
+      outcome.failed.push_back(ownPath);  // no copy to remove it once this program has ended
+    }
+  }
+  return run.Report(outcome);
 }
 
-int RunFromInstallFolder(UninstallPorts& ports) {
-  auto ownPath = OwnPath(ports.files);
-  if (!ownPath) {
-    Say(ports, kPathTooLong);
-    return 1;
-  }
+int RunFromInstallFolder(Run& run, const std::optional<std::string>& ownPath) {
+  if (!ownPath) return run.Refuse(kPathTooLong, kExitSomethingLeft);
   // Only folders on a drive: the setup program installs nowhere else.
-  if (!IsFullPath(*ownPath)) {
-    Say(ports, kUnsupportedPlace);
-    return 1;
-  }
+  if (!IsFullPath(*ownPath)) return run.Refuse(kUnsupportedPlace, kExitSomethingLeft);
+  UninstallLock lock(run.ports.handover);
+  if (!lock.Held()) return run.Refuse(kAlreadyRunning, kExitSomethingLeft);
   const std::string installFolder = FolderOf(*ownPath);
-  if (!HoldsInstallation(ports, installFolder)) {
-    Say(ports, kNoInstallation);
-    return 1;
-  }
-  if (Say(ports, kQuestion, MB_OKCANCEL) != IDOK) return 0;
-  if (StartFinisher(ports, *ownPath)) return 0;
+  if (!HoldsInstallation(run.ports, installFolder)) return run.Refuse(kNoInstallation, kExitNoInstallation);
+  if (run.silent) return RemoveSilently(run, *ownPath, installFolder);
+  if (Say(run.ports, kQuestion, MB_OKCANCEL) != IDOK) return kExitDone;
+  if (StartFinisher(run.ports, *ownPath)) return kExitDone;
   // No copy could run: remove what can go while this program runs. Its own
   // file, and so the folder, stay, and the report names them.
-  return RemoveAndReport(ports, installFolder, true);
+  return run.Report(RemoveInstallationButOwnFile(run.ports, installFolder));
 }
 
 int Finish(UninstallPorts& ports, const FinisherRequest& request) {
   ports.process.WaitForSingleObject(request.original, kOriginalEndWaitMs);
   ports.process.CloseHandle(request.original);
   const std::string installFolder = FolderOf(request.originalPath);
+  if (request.ownFileOnly) {
+    // What is left of a silent run: nobody to tell, and the exit code was the original's.
+    Outcome outcome;
+    RemoveUninstaller(ports, installFolder, outcome);
+    if (outcome.failed.empty()) RemoveInstallFolder(ports.files, FoldersNeverRemoved(ports), installFolder, outcome);
+    return outcome.Complete() ? kExitDone : kExitSomethingLeft;
+  }
   if (!HoldsInstallation(ports, installFolder)) {
     Say(ports, kNoInstallation);
-    return 1;
+    return kExitInteractiveFailure;
   }
-  return RemoveAndReport(ports, installFolder, false);
+  Outcome outcome = RemoveInstallation(ports, installFolder);
+  Say(ports, ReportText(outcome));
+  return outcome.Complete() ? kExitDone : kExitInteractiveFailure;
 }
+
+bool IsFinisherStart(const std::string& arguments) { return arguments.rfind("/finish", 0) == 0; }
 
 }  // namespace
 
-int RunUninstaller(UninstallPorts& ports, const std::string& arguments) {
-  if (arguments.find_first_not_of(" \t") == std::string::npos) return RunFromInstallFolder(ports);
-  auto request = ParseFinisherArguments(arguments);
-  if (!request) {
-    Say(ports, kBadStart);
-    return 1;
+int RunUninstaller(UninstallPorts& ports, const std::string& commandLine) {
+  const std::optional<std::string> ownPath = OwnPath(ports.files);
+  const std::string arguments = ArgumentsAfterProgramName(commandLine, ownPath.value_or(""));
+  if (IsFinisherStart(arguments)) {
+    auto request = ParseFinisherArguments(arguments);
+    if (!request) {
+      Say(ports, kBadStart);
+      return kExitBadCommandLine;
+    }
+    return Finish(ports, *request);
   }
-  return Finish(ports, *request);
+  const SwitchesParse parse = ParseSwitches(arguments);
+  if (!parse.switches) {
+    // Nothing is changed, and nothing is logged: the log's name is not to be trusted.
+    if (!parse.silentSeen) Say(ports, kBadStart);
+    return kExitBadCommandLine;
+  }
+  Log log(ports.handover, parse.switches->log);
+  log.Line(kLogStart + commandLine);
+  Run run{ports, parse.switches->silent, log};
+  const int code = RunFromInstallFolder(run, ownPath);
+  log.Line(kLogExitCode + std::to_string(code));
+  return code;
 }
 
 }  // namespace uninstall

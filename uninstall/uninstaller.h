@@ -1,7 +1,10 @@
-// The uninstaller's whole run. Started with no arguments from the install
-// folder (as Windows starts the uninstall entry), it checks that the folder
-// holds an installation, asks, and hands the removal to its finisher; the
-// finisher (started with its own arguments) removes and reports.
+// The uninstaller's whole run. Started from the install folder (as Windows
+// starts the uninstall entry), it checks that the folder holds an
+// installation and that no other uninstall runs, asks, and hands the
+// removal to its finisher; the finisher (started with its own arguments)
+// removes and reports. With /SILENT nothing is asked or shown: the program
+// removes all but its own file itself and leaves that file and the folder
+// to a finisher that removes them once the program has ended.
 #pragma once
 
 #include <string>
@@ -10,8 +13,16 @@
 
 namespace uninstall {
 
-// The exit code: 0 when everything ours was removed or the user said no,
-// 1 when something was refused or could not be removed.
-int RunUninstaller(UninstallPorts& ports, const std::string& arguments);
+// Exit codes. Interactive: 0 when everything ours was removed or the user
+// said no, 1 otherwise. Silent: 0 all removed, 5 something had to be left
+// (the log says what and why), 1 a wrong command line, 2 no installation.
+constexpr int kExitDone = 0;
+constexpr int kExitInteractiveFailure = 1;
+constexpr int kExitBadCommandLine = 1;
+constexpr int kExitNoInstallation = 2;
+constexpr int kExitSomethingLeft = 5;
+
+// The command line as GetCommandLineA gives it, program name and all.
+int RunUninstaller(UninstallPorts& ports, const std::string& commandLine);
 
 }  // namespace uninstall

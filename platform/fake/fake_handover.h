@@ -1,7 +1,8 @@
 // The handover port in memory: a temporary folder of the fake file system,
-// files held open with or without deletion at their last close, process
-// handles that remember whether they are inheritable, and pauses that only
-// add up.
+// files held open with or without deletion at their last close, files opened
+// for appending, process handles that remember whether they are inheritable,
+// named mutexes that live while a handle to them is open, and pauses that
+// only add up.
 #pragma once
 
 #include <map>
@@ -19,6 +20,8 @@ class FakeHandover final : public Handover {
     DWORD processId = 0;
     bool inheritable = false;
     bool deleteOnClose = false;
+    std::string mutexName;  // "" unless a mutex handle
+    bool append = false;
   };
 
   explicit FakeHandover(FakeFileSystem& files) : files_(files) {}
@@ -30,6 +33,9 @@ class FakeHandover final : public Handover {
   HANDLE OpenProcess(DWORD access, BOOL inheritHandle, DWORD processId) override;
   BOOL CloseHandle(HANDLE handle) override;
   void Sleep(DWORD milliseconds) override { slept_ += milliseconds; }
+  HANDLE CreateMutexA(LPSECURITY_ATTRIBUTES security, BOOL initialOwner, LPCSTR name) override;
+  DWORD GetLastError() override { return lastError_; }
+  BOOL WriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) override;
 
   // Test set-up and inspection.
   void SetTempPath(const std::string& path) { tempPath_ = path; }
@@ -44,6 +50,7 @@ class FakeHandover final : public Handover {
   std::map<HANDLE, Opened> open_;
   DWORD processId_ = 0x1234;
   DWORD slept_ = 0;
+  DWORD lastError_ = 0;
   ULONG_PTR nextHandle_ = 0x700;
 };
 

@@ -19,4 +19,14 @@ BOOL Win32Handover::CloseHandle(HANDLE handle) { return ::CloseHandle(handle); }
 
 void Win32Handover::Sleep(DWORD milliseconds) { ::Sleep(milliseconds); }
 
+HANDLE Win32Handover::CreateMutexA(LPSECURITY_ATTRIBUTES security, BOOL initialOwner, LPCSTR name) {
+  return ::CreateMutexA(security, initialOwner, name);
+}
+
+DWORD Win32Handover::GetLastError() { return ::GetLastError(); }
+
+BOOL Win32Handover::WriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
+  return ::WriteFile(file, data, size, written, overlapped);
+}
+
 }  // namespace platform

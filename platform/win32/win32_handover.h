@@ -14,6 +14,9 @@ class Win32Handover final : public Handover {
   HANDLE OpenProcess(DWORD access, BOOL inheritHandle, DWORD processId) override;
   BOOL CloseHandle(HANDLE handle) override;
   void Sleep(DWORD milliseconds) override;
+  HANDLE CreateMutexA(LPSECURITY_ATTRIBUTES security, BOOL initialOwner, LPCSTR name) override;
+  DWORD GetLastError() override;
+  BOOL WriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) override;
 };
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 #include "platform/fake/fake_handover.h"
 #include "platform/fake/fake_shell_link_reader.h"
 #include "platform/fake/fake_shell_links.h"
+#include "platform/fake/fake_system_folders.h"
 #include "tests/contract/uninstall_ports/harness.h"
 #include "tests/contract/uninstall_ports/setup_like_link.h"
 
@@ -14,9 +15,15 @@ class FakeUninstallPortsHarness final : public UninstallPortsHarness {
   FakeUninstallPortsHarness() {
     files_.AddFolder(Scratch());
     files_.AddFolder("C:\\TEMP");
+    // As a Wine prefix has them.
+    files_.AddFolder("C:\\windows");
+    system_.SetFolder(CSIDL_WINDOWS, "C:\\windows");
+    system_.SetVariable("SystemRoot", "C:\\windows");
   }
   platform::ShellLinkReader& Reader() override { return reader_; }
   platform::Handover& Handover() override { return handover_; }
+  platform::SystemFolders& System() override { return system_; }
+  std::string ReadFile(const std::string& path) override { return files_.FileContent(path).value_or("<missing>"); }
   std::string Scratch() override { return "C:\\scratch"; }
   bool MakeFolder(const std::string& path) override { return files_.CreateDirectoryA(path.c_str(), nullptr); }
   bool WriteFile(const std::string& path, const std::string& content) override {
@@ -37,6 +44,7 @@ class FakeUninstallPortsHarness final : public UninstallPortsHarness {
   platform::FakeShellLinks writer_{files_};
   platform::FakeShellLinkReader reader_{files_};
   platform::FakeHandover handover_{files_};
+  platform::FakeSystemFolders system_;
 };
 
 }  // namespace

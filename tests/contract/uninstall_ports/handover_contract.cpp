@@ -60,4 +60,42 @@ TEST_F(HandoverContract, ThisProcessCanBeOpenedForWaitingAndClosedOnce) {
   EXPECT_FALSE(handover.CloseHandle(self));
 }
 
+TEST_F(HandoverContract, ANamedMutexIsThereWhileAnyHandleToItIsOpen) {
+  const std::string name = "Global\\TessalContract" + root.substr(root.size() - 6);
+  SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  HANDLE first = handover.CreateMutexA(&inheritable, FALSE, name.c_str());
+  ASSERT_NE(first, nullptr);
+  EXPECT_NE(handover.GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+  HANDLE second = handover.CreateMutexA(nullptr, FALSE, name.c_str());
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(handover.GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS)) << "the second finds the first's";
+  EXPECT_TRUE(handover.CloseHandle(first));
+  HANDLE third = handover.CreateMutexA(nullptr, FALSE, name.c_str());
+  EXPECT_EQ(handover.GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS)) << "one handle keeps it";
+  EXPECT_TRUE(handover.CloseHandle(second));
+  EXPECT_TRUE(handover.CloseHandle(third));
+  HANDLE fresh = handover.CreateMutexA(nullptr, FALSE, name.c_str());
+  EXPECT_NE(handover.GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS)) << "gone with its last handle";
+  EXPECT_TRUE(handover.CloseHandle(fresh));
+}
+
+TEST_F(HandoverContract, AFileOpenedForAppendingIsMadeOnceAndWrittenAtItsEnd) {
+  const std::string path = root + "\\表 log.txt";
+  for (const std::string line : {"first\r\n", "second\r\n"}) {
+    HANDLE file = handover.CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    EXPECT_TRUE(handover.WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr));
+    EXPECT_EQ(written, line.size());
+    EXPECT_TRUE(handover.CloseHandle(file));
+  }
+  EXPECT_EQ(harness->ReadFile(path), "first\r\nsecond\r\n");
+  EXPECT_EQ(handover.CreateFileA((root + "\\missing\\log.txt").c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr),
+            INVALID_HANDLE_VALUE)
+      << "no folder is made for it";
+  EXPECT_FALSE(harness->FolderExists(root + "\\missing"));
+}
+
 }  // namespace

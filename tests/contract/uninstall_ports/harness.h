@@ -8,6 +8,7 @@
 
 #include "platform/handover.h"
 #include "platform/shell_link_reader.h"
+#include "platform/system_folders.h"
 
 namespace contract {
 
@@ -16,7 +17,9 @@ class UninstallPortsHarness {
   virtual ~UninstallPortsHarness() = default;
   virtual platform::ShellLinkReader& Reader() = 0;
   virtual platform::Handover& Handover() = 0;
-  virtual std::string Scratch() = 0;  // existing empty folder, no trailing backslash
+  virtual platform::SystemFolders& System() = 0;
+  virtual std::string ReadFile(const std::string& path) = 0;  // "<missing>" when there is none
+  virtual std::string Scratch() = 0;                          // existing empty folder, no trailing backslash
   virtual bool MakeFolder(const std::string& path) = 0;
   virtual bool WriteFile(const std::string& path, const std::string& content) = 0;
   virtual bool FileExists(const std::string& path) = 0;

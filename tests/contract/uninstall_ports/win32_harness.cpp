@@ -3,6 +3,7 @@
 #include "platform/win32/win32_handover.h"
 #include "platform/win32/win32_shell_link_reader.h"
 #include "platform/win32/win32_shell_links.h"
+#include "platform/win32/win32_system_folders.h"
 #include "tests/contract/uninstall_ports/harness.h"
 #include "tests/contract/uninstall_ports/setup_like_link.h"
 #include "tests/e2e/driver/driver.h"
@@ -20,6 +21,8 @@ class Win32UninstallPortsHarness final : public UninstallPortsHarness {
   ~Win32UninstallPortsHarness() override { e2e::RemoveTree(scratch_); }
   platform::ShellLinkReader& Reader() override { return reader_; }
   platform::Handover& Handover() override { return handover_; }
+  platform::SystemFolders& System() override { return system_; }
+  std::string ReadFile(const std::string& path) override { return e2e::ReadFile(path); }
   std::string Scratch() override { return scratch_; }
   bool MakeFolder(const std::string& path) override { return ::CreateDirectoryA(path.c_str(), nullptr); }
   bool WriteFile(const std::string& path, const std::string& content) override {
@@ -48,6 +51,7 @@ class Win32UninstallPortsHarness final : public UninstallPortsHarness {
   platform::Win32ShellLinks writer_;
   platform::Win32ShellLinkReader reader_;
   platform::Win32Handover handover_;
+  platform::Win32SystemFolders system_;
 };
 
 }  // namespace

@@ -99,6 +99,65 @@ HWND FindVisibleTitleContaining(const std::string& part, DWORD timeoutMs) {
   return search.found;
 }
 
+// A message box of that process alone: its text, or "" when none appears.
+struct BoxOf {
+  HWND window = nullptr;
+  std::string text;
+};
+BoxOf WaitForMessageBoxOf(const Started& program, DWORD timeoutMs = kDefaultWaitMs) {
+  struct Search {
+    DWORD id;
+    HWND found = nullptr;
+    static BOOL CALLBACK Visit(HWND window, LPARAM param) {
+      auto* search = reinterpret_cast<Search*>(param);
+      DWORD owner = 0;
+      ::GetWindowThreadProcessId(window, &owner);
+      if (owner == search->id && ::IsWindowVisible(window) && ClassName(window) == "#32770") {
+        search->found = window;
+        return FALSE;
+      }
+      return TRUE;
+    }
+  } search{program.id};
+  for (DWORD waited = 0; !search.found && waited < timeoutMs; waited += 100) {
+    ::EnumWindows(Search::Visit, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) ::Sleep(100);
+  }
+  BoxOf box{search.found, ""};
+  if (box.window) {
+    ::Sleep(100);
+    box.text = WindowText(::GetDlgItem(box.window, 0xFFFF));
+  }
+  return box;
+}
+
+void Press(HWND box, int id) {
+  Click(::GetDlgItem(box, id));
+  WaitUntilGone(box);
+}
+
+std::string FolderOfPath(const std::string& path) { return path.substr(0, path.rfind("\\data")); }
+
+std::string ShellFolder(int csidl) {
+  char path[MAX_PATH] = {};
+  return SUCCEEDED(::SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)) ? path : "";
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+bool IsEmptyFolder(const std::string& folder) {
+  WIN32_FIND_DATAA entry;
+  HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &entry);
+  if (find == INVALID_HANDLE_VALUE) return false;
+  bool empty = true;
+  do empty = empty && (std::string(entry.cFileName) == "." || std::string(entry.cFileName) == "..");
+  while (::FindNextFileA(find, &entry));
+  ::FindClose(find);
+  return empty;
+}
+
 class UninstallE2E : public ::testing::Test {
  protected:
   SetupSession setup;
@@ -138,6 +197,41 @@ class UninstallE2E : public ::testing::Test {
   }
 
   HWND Button(HWND page, const std::string& caption) { return SetupSession::Control(page, caption, "Button"); }
+
+  // The files and the uninstall entry as the setup program leaves them, with
+  // every value an entry may carry, without the wizard: for the cases that
+  // are about where the installation lies.
+  void PlaceInstallation(const std::string& folder) {
+    ASSERT_TRUE(MakeFolders(folder));
+    for (const char* name : kProductFiles)
+      ASSERT_TRUE(::CopyFileA((kMedium + "\\" + name).c_str(), (folder + "\\" + name).c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileA(UninstallExe().c_str(), (folder + "\\Uninstall.exe").c_str(), FALSE));
+    const std::string uninstaller = folder + "\\Uninstall.exe";
+    for (const auto& [name, value] : {std::pair<const char*, std::string>{"DisplayName", "Tessal"},
+                                      {"UninstallString", uninstaller},
+                                      {"QuietUninstallString", "\"" + uninstaller + "\" /SILENT"},
+                                      {"DisplayIcon", folder + "\\tessal.exe"},
+                                      {"DisplayVersion", "1.2"},
+                                      {"InstallLocation", folder}})
+      ASSERT_TRUE(SetRegString(HKEY_LOCAL_MACHINE, kUninstallKey, name, value));
+    for (const char* name : {"EstimatedSize", "NoModify", "NoRepair"})
+      ASSERT_TRUE(SetRegDword(HKEY_LOCAL_MACHINE, kUninstallKey, name, 1));
+  }
+
+  // Started with exactly this command line, answered OK; the report's text.
+  std::string UninstallWith(const std::string& commandLine) {
+    Started original = Start(commandLine, "C:\\");
+    EXPECT_TRUE(original.ok());
+    BoxOf question = WaitForMessageBoxOf(original);
+    EXPECT_BYTES(question.text, uninstall::kQuestion) << commandLine;
+    if (!question.window) return "";
+    Press(question.window, IDOK);
+    EXPECT_EQ(WaitForExit(original), 0);
+    MessageBoxSeen report = WaitForMessageBox(30000);
+    Answer(report, IDOK);
+    for (DWORD waited = 0; FinisherCopyExists() && waited < 15000; waited += 100) ::Sleep(100);
+    return report.text;
+  }
 
   // The whole wizard with every option, to the completion page's OK; the
   // read-me that it opens in Notepad is closed again.
@@ -235,20 +329,25 @@ TEST_F(UninstallE2E, AShortcutToAnotherProgramAndAReadOnlyFileStayAndAreNamed) {
   EXPECT_NE(report.text.find(readOnly + uninstall::kReadOnlyNote), std::string::npos) << report.text;
   EXPECT_NE(report.text.find(otherLink), std::string::npos) << report.text;
   EXPECT_BYTES(ReadShortcut(otherLink).target, "C:\\other\\tessal.exe");
-  EXPECT_NE(report.text.find(std::string("\n") + kInstall + "\n"), std::string::npos)
-      << "the folder is named as not removed, since a file of ours keeps it";
   EXPECT_TRUE(FileExists(readOnly));
   EXPECT_EQ(Attributes(readOnly) & FILE_ATTRIBUTE_READONLY, static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
-  // The rest is gone: the other shortcuts, the other files, the entry.
+  // The rest is gone: the other shortcuts, the other files; the uninstaller
+  // and its entry stay, so that it can run again from the list of programs.
   EXPECT_FALSE(FileExists(programs + "\\Tessal\\Tessal.lnk"));
   EXPECT_FALSE(FolderExists(programs + "\\Tessal"));
   EXPECT_FALSE(FileExists(sendTo + "\\Tessal.lnk"));
   EXPECT_FALSE(FileExists(kInstall + "\\tessal.exe"));
-  EXPECT_FALSE(FileExists(kInstall + "\\Uninstall.exe"));
-  EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+  EXPECT_TRUE(FileExists(kInstall + "\\Uninstall.exe"));
+  EXPECT_BYTES(RegString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"), kInstall + "\\Uninstall.exe");
 
+  // With the mark cleared, the second run from the entry finishes the job.
   ::SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
-  RemoveTree(kInstall);
+  const std::string second =
+      UninstallAsWindowsDoes(RegString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString")).text;
+  EXPECT_EQ(second.rfind(uninstall::kRemovedAll, 0), 0u) << second;
+  EXPECT_EQ(second.find(uninstall::kFailedHeading), std::string::npos) << second;
+  EXPECT_FALSE(FolderExists(kInstall));
+  EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
   ::DeleteFileA(otherLink.c_str());
 }
 
@@ -278,6 +377,120 @@ TEST_F(UninstallE2E, StartedFromAFolderWithoutAnInstallationItRemovesNothing) {
   EXPECT_TRUE(FileExists(folder + "\\notes.txt"));
   for (const char* name : kProductFiles) EXPECT_TRUE(FileExists(kMedium + "\\" + name)) << "the medium keeps " << name;
   RemoveTree(folder);
+}
+
+// Windows' and the user's folders stay, even emptied, and are no failure;
+// the whole entry goes with every value it may carry.
+TEST_F(UninstallE2E, AnInstallIntoDocumentsOrWindowsLeavesThatFolderWithoutAFailure) {
+  const std::string documents = ShellFolder(CSIDL_PERSONAL);
+  ASSERT_FALSE(documents.empty());
+  ASSERT_TRUE(IsEmptyFolder(documents)) << documents;
+  for (const std::string& folder : {documents, std::string("C:\\windows")}) {
+    const std::vector<std::string> before = Snapshot();
+    PlaceInstallation(folder);
+    EXPECT_BYTES(UninstallWith(folder + "\\Uninstall.exe"), uninstall::kRemovedAll) << folder;
+    EXPECT_TRUE(FolderExists(folder)) << folder;
+    EXPECT_TRUE(Difference(before, Snapshot()).empty()) << folder;
+    EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey)) << folder;
+  }
+  EXPECT_TRUE(IsEmptyFolder(documents));
+  EXPECT_TRUE(FileExists("C:\\windows\\system32\\kernel32.dll"));
+}
+
+// As the list of programs starts the entry: the path unquoted, double-byte,
+// with and without a blank (Wine quotes the one with a blank; Windows does not).
+TEST_F(UninstallE2E, AnUnquotedJapanesePathStartsTheUninstall) {
+  for (const std::string& folder : {std::string("C:\\作業\\data"), std::string("C:\\作業 表\\data")}) {
+    PlaceInstallation(folder);
+    EXPECT_BYTES(UninstallWith(folder + "\\Uninstall.exe"), uninstall::kRemovedAll) << folder;
+    EXPECT_FALSE(FolderExists(folder)) << folder;
+    EXPECT_TRUE(FolderExists(FolderOfPath(folder))) << "its parent is not ours";
+    RemoveTree(FolderOfPath(folder));
+  }
+}
+
+// A second uninstaller, while the first asks and while its finisher reports,
+// says so and changes nothing; the end state is one uninstall's.
+TEST_F(UninstallE2E, ASecondUninstallerRefusesWhileOneRuns) {
+  const std::vector<std::string> before = Snapshot();
+  PlaceInstallation(kInstall);
+  const std::string line = "\"" + kInstall + "\\Uninstall.exe\"";
+  Started first = Start(line, "C:\\");
+  BoxOf question = WaitForMessageBoxOf(first);
+  EXPECT_BYTES(question.text, uninstall::kQuestion);
+  ASSERT_NE(question.window, nullptr);
+  auto refuses = [&](const char* when) {
+    Started second = Start(line, "C:\\");
+    BoxOf box = WaitForMessageBoxOf(second);
+    EXPECT_BYTES(box.text, uninstall::kAlreadyRunning) << when;
+    if (box.window) Press(box.window, IDOK);
+    EXPECT_EQ(WaitForExit(second), 1) << when;
+    EXPECT_TRUE(FileExists(kInstall + "\\tessal.jar") || !FolderExists(kInstall)) << when;
+  };
+  refuses("while the first asks");
+  EXPECT_TRUE(FileExists(kInstall + "\\tessal.jar"));
+  Press(question.window, IDOK);
+  EXPECT_EQ(WaitForExit(first), 0);
+  MessageBoxSeen report = WaitForMessageBox(30000);
+  EXPECT_BYTES(report.text, uninstall::kRemovedAll);
+  Started late = Start("\"" + UninstallExe() + "\"", "C:\\");
+  BoxOf box = WaitForMessageBoxOf(late);
+  EXPECT_BYTES(box.text, uninstall::kAlreadyRunning) << "the finisher holds the lock";
+  EXPECT_TRUE(Screenshot("uninstall_already_running"));
+  if (box.window) Press(box.window, IDOK);
+  EXPECT_EQ(WaitForExit(late), 1);
+  Answer(report, IDOK);
+  for (DWORD waited = 0; FinisherCopyExists() && waited < 15000; waited += 100) ::Sleep(100);
+  EXPECT_TRUE(Difference(before, Snapshot()).empty());
+}
+
+// Unattended: no window, the exit code, and the log appended in Shift-JIS with CRLF.
+TEST_F(UninstallE2E, ASilentUninstallSaysByItsExitCodeAndItsLogWhatItDid) {
+  const std::string log = "C:\\ログ 表\\un.log";
+  MakeFolders("C:\\ログ 表");
+  ASSERT_TRUE(WriteFile(log, "earlier\r\n"));
+  auto silent = [&](const std::string& uninstaller, const std::string& switches) {
+    Started program = Start("\"" + uninstaller + "\" " + switches, "C:\\");
+    EXPECT_EQ(WaitForMessageBoxOf(program, 1500).window, nullptr) << switches << ": no window";
+    return WaitForExit(program, 60000);
+  };
+
+  const std::vector<std::string> before = Snapshot();
+  PlaceInstallation(kInstall);
+  const std::string readOnly = kInstall + "\\readme.txt";
+  ::SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(silent(kInstall + "\\Uninstall.exe", "/SILENT /LOG=\"" + log + "\""), 5);
+  EXPECT_TRUE(FileExists(kInstall + "\\Uninstall.exe"));
+  EXPECT_TRUE(RegKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+  std::string text = ReadFile(log);
+  EXPECT_NE(text.find(uninstall::kLogFailed + readOnly + uninstall::kReadOnlyNote + "\r\n"), std::string::npos) << text;
+  EXPECT_TRUE(EndsWith(text, std::string(uninstall::kLogExitCode) + "5\r\n")) << text;
+
+  const auto unchanged = Snapshot();
+  for (const char* wrong : {"/SILENT /QUIET", "/silent /LOG", "/SILENT /SILENT"})
+    EXPECT_EQ(silent(kInstall + "\\Uninstall.exe", wrong), 1) << wrong;
+  EXPECT_TRUE(Difference(unchanged, Snapshot()).empty());
+
+  ::SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(silent(kInstall + "\\Uninstall.exe", "/silent /log=\"" + log + "\""), 0);
+  for (DWORD waited = 0; FolderExists(kInstall) && waited < 15000; waited += 100) ::Sleep(100);
+  EXPECT_FALSE(FolderExists(kInstall)) << "the finisher removed the program and the folder";
+  EXPECT_TRUE(Difference(before, Snapshot()).empty());
+  text = ReadFile(log);
+  std::printf("Log:\n%s\n", text.c_str());
+  std::fflush(stdout);
+  EXPECT_EQ(text.rfind("earlier\r\n" + std::string(uninstall::kLogStart), 0), 0u);
+  EXPECT_NE(text.find(uninstall::kLogRemoved + kInstall + "\\tessal.jar\r\n"), std::string::npos);
+  EXPECT_NE(text.find(uninstall::kLogAfterExit + kInstall + "\\Uninstall.exe\r\n"), std::string::npos);
+  EXPECT_TRUE(EndsWith(text, std::string(uninstall::kLogExitCode) + "0\r\n"));
+
+  const std::string empty = "C:\\empty";
+  MakeFolders(empty);
+  ASSERT_TRUE(::CopyFileA(UninstallExe().c_str(), (empty + "\\Uninstall.exe").c_str(), FALSE));
+  EXPECT_EQ(silent(empty + "\\Uninstall.exe", "/SILENT"), 2);
+  EXPECT_TRUE(FileExists(empty + "\\Uninstall.exe"));
+  RemoveTree(empty);
+  RemoveTree("C:\\ログ 表");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "tests/support/bytes.h"
 #include "tests/unit/uninstall/uninstall_fixture.h"
+#include "uninstall/removal.h"
 #include "uninstall/texts.h"
 
 namespace uninstall_test {
@@ -47,7 +48,7 @@ TEST_F(Uninstall, EverythingTheSetupProgramMadeGoesAndNothingElse) {
 TEST_F(Uninstall, TheFinisherIsATemporaryCopyThatInheritsAndDeletesItself) {
   Install();
   messages.AnswerWith(IDOK);
-  EXPECT_EQ(uninstall::RunUninstaller(ports, ""), 0);
+  EXPECT_EQ(uninstall::RunUninstaller(ports, kInstall + "\\Uninstall.exe"), 0);
   ASSERT_EQ(process.Starts().size(), 1u);
   const auto& start = process.Starts()[0];
   const std::string copy = "C:\\TEMP\\TessalUninstall4660.exe";  // 4660 is the fake's process id
@@ -154,20 +155,35 @@ TEST_F(Uninstall, WithTheRegistryEntryAlreadyGoneTheRestStillGoes) {
   EXPECT_FALSE(files.FileExists(kDesktop + "\\Tessal.lnk"));
 }
 
-TEST_F(Uninstall, AFailedRemovalIsReportedNeverCalledSuccess) {
+// Whatever had to be left, Uninstall.exe and its entry stay with it, so that
+// running the uninstaller again from the list of programs finishes the job.
+TEST_F(Uninstall, AFailedRemovalIsReportedNeverCalledSuccessAndTheUninstallerStays) {
   struct Row {
     const char* name;
     void (*spoil)(UninstallMachine&);
     std::string stillThere;
+    void (*mend)(UninstallMachine&);  // what the user does before the second run, or nullptr
   } rows[] = {
       {"read-only product file",
        [](UninstallMachine& m) {
          m.files.SetFileAttributesA((kInstall + "\\boot.ini").c_str(), FILE_ATTRIBUTE_READONLY);
        },
-       kInstall + "\\boot.ini"},
+       kInstall + "\\boot.ini",
+       [](UninstallMachine& m) {
+         m.files.SetFileAttributesA((kInstall + "\\boot.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
+       }},
+      {"read-only uninstaller",
+       [](UninstallMachine& m) {
+         m.files.SetFileAttributesA((kInstall + "\\Uninstall.exe").c_str(), FILE_ATTRIBUTE_READONLY);
+       },
+       kInstall + "\\Uninstall.exe",
+       [](UninstallMachine& m) {
+         m.files.SetFileAttributesA((kInstall + "\\Uninstall.exe").c_str(), FILE_ATTRIBUTE_NORMAL);
+       }},
       {"shortcut folder refuses writing", [](UninstallMachine& m) { m.files.DenyWrite(kDesktop); },
-       kDesktop + "\\Tessal.lnk"},
-      {"uninstall entry refuses deletion", [](UninstallMachine& m) { m.registry.DenyWrite(kUninstallKey); }, ""},
+       kDesktop + "\\Tessal.lnk", nullptr},
+      {"uninstall entry refuses deletion", [](UninstallMachine& m) { m.registry.DenyWrite(kUninstallKey); }, "",
+       nullptr},
   };
   for (const Row& row : rows) {
     registry = platform::FakeRegistry();
@@ -189,8 +205,16 @@ TEST_F(Uninstall, AFailedRemovalIsReportedNeverCalledSuccess) {
       EXPECT_TRUE(registry.KeyExists(kUninstallKey)) << row.name;
     }
     EXPECT_FALSE(files.FileExists(kInstall + "\\tessal.jar")) << row.name << ": the rest still goes";
+    EXPECT_TRUE(files.FileExists(kInstall + "\\Uninstall.exe")) << row.name;
+    EXPECT_TRUE(registry.KeyExists(kUninstallKey)) << row.name;
+    if (!row.mend) continue;
+    row.mend(*this);
+    EXPECT_EQ(RunAsWindowsDoes(), 0) << row.name << ": the second run";
+    EXPECT_BYTES(LastMessage(), uninstall::kRemovedAll) << row.name;
+    const std::vector<std::string> libraryOnly = {"+ " + kJavaExt + "\\jh.jar=file jh.jar"};
+    EXPECT_EQ(Difference(filesBefore, files.Dump()), libraryOnly) << row.name;
+    EXPECT_FALSE(registry.KeyExists(kUninstallKey)) << row.name;
   }
-  // The read-only file is left as it was, attribute and all.
 }
 
 TEST_F(Uninstall, ALibraryInTheInstallFolderGoesOneInTheJavaRuntimeStays) {
@@ -211,17 +235,157 @@ TEST_F(Uninstall, WithoutAFinisherTheProgramRemovesTheRestAndNamesItsOwnFile) {
   EXPECT_TRUE(files.FileExists(kInstall + "\\Uninstall.exe"));
   EXPECT_FALSE(files.FileExists(kInstall + "\\tessal.exe"));
   EXPECT_FALSE(files.FileExists("C:\\TEMP\\TessalUninstall4660.exe")) << "the unused copy is gone";
+  EXPECT_TRUE(registry.KeyExists(kUninstallKey)) << "the entry stays with the program it starts";
   EXPECT_TRUE(handover.OpenHandles().empty());
 }
 
 TEST_F(Uninstall, AFinisherStartedWithoutItsArgumentsTouchesNothing) {
   Install();
   auto filesThen = files.Dump();
-  EXPECT_EQ(uninstall::RunUninstaller(ports, "/finish 12 \"C:\\Windows\\explorer.exe\""), 1);
+  const std::string copy = "\"C:\\TEMP\\TessalUninstall1.exe\" ";
+  EXPECT_EQ(uninstall::RunUninstaller(ports, copy + "/finish 12 \"C:\\Windows\\explorer.exe\""), 1);
   EXPECT_BYTES(LastMessage(), uninstall::kBadStart);
-  EXPECT_EQ(uninstall::RunUninstaller(ports, "/finish 12 \"C:\\elsewhere\\Uninstall.exe\""), 1);
+  EXPECT_EQ(uninstall::RunUninstaller(ports, copy + "/finish 12 \"C:\\elsewhere\\Uninstall.exe\""), 1);
   EXPECT_BYTES(LastMessage(), uninstall::kNoInstallation);
   EXPECT_EQ(files.Dump(), filesThen);
+}
+
+TEST_F(Uninstall, FoldersOfWindowsAndOfTheUserAreKnownInEveryView) {
+  const std::string currentVersion = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+  registry.SetString(currentVersion, "ProgramW6432Dir", "D:\\Programme");
+  system.SetFolder(CSIDL_COMMON_APPDATA, "C:\\ソ");  // ソ is 83 5C
+  registry.SetString("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
+                     "{374DE290-123F-4565-9164-39C4925E467B}", "%USERPROFILE%\\表ダウンロード");
+  system.SetVariable("USERPROFILE", kProfile);
+  const uninstall::ProtectedFolders known = uninstall::FoldersNeverRemoved(ports);
+  struct Row {
+    const char* name;
+    std::string folder;
+    bool isProtected;
+  } rows[] = {
+      {"Documents", kDocuments, true},
+      {"Documents with a trailing backslash", kDocuments + "\\", true},
+      {"Documents in other case", "c:\\USERS\\user\\documents", true},
+      {"a folder in Documents", kDocuments + "\\tessal", false},
+      {"the profile", kProfile, true},
+      {"Downloads as the registry names it", kProfile + "\\表ダウンロード", true},
+      {"the profile's own Downloads", kProfile + "\\Downloads", true},
+      {"Windows", "C:\\WINDOWS", true},
+      {"Program Files", "C:\\Program Files\\", true},
+      {"the other view's Program Files", "d:\\programme", true},
+      {"the temporary folder", "C:\\TEMP", true},
+      {"a shell folder the setup program reads", kSendTo, true},
+      {"a folder ending in a trail byte", "C:\\ソ", true},
+      {"that folder with a backslash", "C:\\ソ\\", true},
+      {"not its parent", "C:\\", true},  // a drive's root, though
+      {"another drive's root", "E:", true},
+      {"the install folder", kInstall, false},
+  };
+  for (const Row& row : rows) EXPECT_EQ(uninstall::IsProtected(known, row.folder), row.isProtected) << row.name;
+}
+
+TEST_F(Uninstall, AFolderOfWindowsOrOfTheUserStaysWithoutAFailure) {
+  for (const std::string& folder : {kDocuments, std::string("C:\\windows")}) {
+    registry = platform::FakeRegistry();
+    files = platform::FakeFileSystem();
+    messages = platform::FakeMessageBox();
+    SetUp();
+    Install(folder);
+    EXPECT_EQ(RunAsWindowsDoes(), 0) << folder;
+    EXPECT_BYTES(LastMessage(), uninstall::kRemovedAll) << folder;
+    EXPECT_NE(files.GetFileAttributesA(folder.c_str()), INVALID_FILE_ATTRIBUTES) << folder << " stays";
+    EXPECT_FALSE(files.FileExists(folder + "\\tessal.exe")) << folder;
+    EXPECT_FALSE(files.FileExists(folder + "\\Uninstall.exe")) << folder;
+    EXPECT_FALSE(registry.KeyExists(kUninstallKey)) << folder;
+  }
+  EXPECT_TRUE(files.FileExists("C:\\windows\\win.ini"));
+}
+
+TEST_F(Uninstall, ASecondInstanceSaysAnUninstallRunsAndChangesNothing) {
+  Install();
+  HANDLE first = handover.CreateMutexA(nullptr, FALSE, "Global\\TessalUninstall");
+  auto filesThen = files.Dump();
+  auto registryThen = registry.Dump();
+  EXPECT_EQ(RunAsWindowsDoes(), 1);
+  ASSERT_EQ(messages.Messages().size(), 1u) << "no question either";
+  EXPECT_BYTES(LastMessage(), uninstall::kAlreadyRunning);
+  EXPECT_EQ(RunAsWindowsDoes(IDOK, " /SILENT"), 5);
+  EXPECT_EQ(messages.Messages().size(), 1u);
+  EXPECT_TRUE(process.Starts().empty());
+  EXPECT_EQ(files.Dump(), filesThen);
+  EXPECT_EQ(registry.Dump(), registryThen);
+  handover.CloseHandle(first);
+  EXPECT_EQ(RunAsWindowsDoes(), 0) << "once the first has ended";
+}
+
+// Silent: no message; the original removes all but its own file, which its
+// finisher (told so by /SILENT) removes with the folder after it has ended.
+TEST_F(Uninstall, SilentlyTheExitCodeAndTheLogSayWhatWasDone) {
+  const std::string log = "C:\\logs\\un.log";
+  struct Row {
+    const char* name;
+    bool installed;
+    bool readOnly;
+    int code;
+  } rows[] = {
+      {"everything removed", true, false, 0},
+      {"a read-only file left", true, true, 5},
+      {"no installation", false, false, 2},
+  };
+  for (const Row& row : rows) {
+    registry = platform::FakeRegistry();
+    files = platform::FakeFileSystem();
+    messages = platform::FakeMessageBox();
+    process = platform::FakeProcess();
+    SetUp();
+    files.AddFile(log, "earlier run\r\n");
+    if (row.installed) Install();
+    files.AddFile(kInstall + "\\Uninstall.exe", "file Uninstall.exe");
+    files.SetModulePath(kInstall + "\\Uninstall.exe");
+    if (row.readOnly) files.SetFileAttributesA((kInstall + "\\readme.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    const std::string switches = " /silent /LOG=\"" + log + "\"";
+    EXPECT_EQ(RunAsWindowsDoes(IDCANCEL, switches), row.code) << row.name;
+    EXPECT_TRUE(messages.Messages().empty()) << row.name;
+    const std::string text = files.FileContent(log).value_or("");
+    const std::string start =
+        "earlier run\r\n" + std::string(uninstall::kLogStart) + kInstall + "\\Uninstall.exe" + switches + "\r\n";
+    EXPECT_EQ(text.rfind(start, 0), 0u) << row.name << ": " << text;
+    const std::string end = uninstall::kLogExitCode + std::to_string(row.code) + "\r\n";
+    EXPECT_EQ(text.size() >= end.size() ? text.substr(text.size() - end.size()) : "", end) << row.name;
+    if (row.code == 0) {
+      EXPECT_TRUE(Mentions(text, uninstall::kLogRemoved + kInstall + "\\tessal.jar\r\n"));
+      EXPECT_TRUE(Mentions(text, uninstall::kLogAfterExit + kInstall + "\\Uninstall.exe\r\n"));
+      ASSERT_EQ(process.Starts().size(), 1u);
+      EXPECT_TRUE(Mentions(process.Starts()[0].commandLine, "\\Uninstall.exe\" /SILENT")) << "only its file is left";
+      const std::vector<std::string> libraryOnly = {"+ " + kJavaExt + "\\jh.jar=file jh.jar"};
+      auto changed = Difference(filesBefore, files.Dump());
+      std::erase_if(changed, [&](const std::string& line) { return line.rfind("+ C:\\logs", 0) == 0; });
+      EXPECT_EQ(changed, libraryOnly) << "the finisher removed the file and the folder";
+      EXPECT_FALSE(registry.KeyExists(kUninstallKey));
+    } else if (row.readOnly) {
+      EXPECT_TRUE(Mentions(text, uninstall::kLogFailed + kInstall + "\\readme.txt" + uninstall::kReadOnlyNote));
+      EXPECT_TRUE(Mentions(text, uninstall::kLogKept + kInstall + "\\Uninstall.exe\r\n"));
+      EXPECT_TRUE(Mentions(text, uninstall::kLogKept + kUninstallKey + "\r\n"));
+      EXPECT_TRUE(process.Starts().empty());
+      EXPECT_TRUE(registry.KeyExists(kUninstallKey));
+    } else {
+      EXPECT_TRUE(Mentions(text, uninstall::kLogRefused + std::string(uninstall::kNoInstallation)));
+    }
+  }
+}
+
+TEST_F(Uninstall, AWrongCommandLineChangesNothingAndAsksNothingWhenSilent) {
+  Install();
+  auto filesThen = files.Dump();
+  auto registryThen = registry.Dump();
+  for (const char* switches : {" /SILENT /LOG", " /SILENT /SILENT", " /SILENT /QUIET", " /LOG=\"C:\\a.log\" /x"}) {
+    EXPECT_EQ(RunAsWindowsDoes(IDOK, switches), 1) << switches;
+  }
+  ASSERT_EQ(messages.Messages().size(), 1u) << "only the run without /SILENT says so";
+  EXPECT_BYTES(LastMessage(), uninstall::kBadStart);
+  EXPECT_TRUE(process.Starts().empty());
+  EXPECT_EQ(files.Dump(), filesThen);
+  EXPECT_EQ(registry.Dump(), registryThen);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_shell_link_reader.h"
 #include "platform/fake/fake_shell_links.h"
+#include "platform/fake/fake_system_folders.h"
 #include "setup/engine/shell_integration.h"
 #include "uninstall/uninstaller.h"
 
@@ -29,6 +30,8 @@ inline const std::string kPrograms = "C:\\Users\\user\\Start Menu\\Programs";
 inline const std::string kDesktop = "C:\\Users\\user\\Desktop";
 inline const std::string kSendTo = "C:\\Users\\user\\SendTo";
 inline const std::string kInstall = "C:\\Program Files\\tessal";
+inline const std::string kProfile = "C:\\Users\\user";
+inline const std::string kDocuments = "C:\\Users\\user\\Documents";
 inline const std::string kJavaExt = "C:\\Java\\jre\\lib\\ext";
 inline const std::string kOldCommand = "\"C:\\old\\viewer.exe\" \"%1\"";
 
@@ -41,7 +44,8 @@ class UninstallMachine : public ::testing::Test {
   platform::FakeMessageBox messages;
   platform::FakeProcess process;
   platform::FakeHandover handover{files};
-  uninstall::UninstallPorts ports{registry, files, reader, messages, process, handover};
+  platform::FakeSystemFolders system;
+  uninstall::UninstallPorts ports{registry, files, reader, messages, process, handover, system};
   std::vector<std::string> filesBefore, registryBefore;
 
   void SetUp() override {
@@ -50,6 +54,13 @@ class UninstallMachine : public ::testing::Test {
       files.AddFolder(folder);
     }
     files.AddFolder("C:\\TEMP");
+    files.AddFolder(kDocuments);
+    files.AddFile("C:\\windows\\win.ini", "[windows]");
+    for (const auto& [csidl, folder] : {std::pair{CSIDL_PERSONAL, kDocuments},
+                                        {CSIDL_PROFILE, kProfile},
+                                        {CSIDL_WINDOWS, std::string("C:\\windows")},
+                                        {CSIDL_PROGRAM_FILES, std::string("C:\\Program Files")}})
+      system.SetFolder(csidl, folder);
     registry.CreateKey("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
     files.AddFolder(kJavaExt);
     files.AddFolder("C:\\Program Files");
@@ -74,15 +85,18 @@ class UninstallMachine : public ::testing::Test {
     files.SetModulePath(folder + "\\Uninstall.exe");
   }
 
-  // The program as Windows starts it, answered with the button given, and
-  // then its finisher, when it started one; the last exit code.
-  int RunAsWindowsDoes(int answer = IDOK) {
+  // The program as Windows starts the uninstall entry (its path, unquoted,
+  // as the command line), answered with the button given, and then its
+  // finisher, when it started one; the last exit code.
+  int RunAsWindowsDoes(int answer = IDOK, const std::string& switches = "") {
     messages.AnswerWith(answer);
-    int code = uninstall::RunUninstaller(ports, "");
-    if (process.Starts().empty() || !process.Starts().back().process) return code;
-    const std::string& line = process.Starts().back().commandLine;
-    std::string::size_type programEnd = line.find('"', 1);
-    return uninstall::RunUninstaller(ports, line.substr(programEnd + 1));
+    const auto startsBefore = process.Starts().size();
+    char own[MAX_PATH] = {};
+    files.GetModuleFileNameA(nullptr, own, MAX_PATH);
+    int code = uninstall::RunUninstaller(ports, own + switches);
+    if (process.Starts().size() == startsBefore || !process.Starts().back().process) return code;
+    const int finished = uninstall::RunUninstaller(ports, process.Starts().back().commandLine);
+    return switches.empty() ? finished : code;  // a silent run's code is the original's
   }
 
   std::string LastMessage() const { return messages.Messages().empty() ? "" : messages.Messages().back().text; }
