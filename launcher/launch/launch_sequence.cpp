@@ -7,7 +7,7 @@
 #include "launcher/launch/launch_names.h"
 #include "launcher/launch/launcher_strings.h"
 #include "launcher/launch/read_machine_string.h"
-#include "platform/cp932.h"
+#include "platform/lead_byte.h"
 
 namespace launcher {
 
@@ -32,7 +32,7 @@ std::optional<std::string> LauncherFolder(platform::FileSystem& files) {
   if (length == 0 || length >= sizeof path) return std::nullopt;
   std::optional<std::size_t> lastSeparator;
   for (std::size_t i = 0; i < length && path[i]; ++i) {
-    if (platform::IsCp932LeadByte(path[i]) && i + 1 < length) {
+    if (platform::IsLeadByte(path[i]) && i + 1 < length) {
       ++i;  // the trail byte may be 0x5C and is no separator
     } else if (path[i] == '\\') {
       lastSeparator = i;
