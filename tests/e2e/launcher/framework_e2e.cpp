@@ -114,6 +114,8 @@ class ProbeAfterInputMethodWindow : public ProbeDialog {
  public:
   explicit ProbeAfterInputMethodWindow(const InputMethodCase& row) : ProbeDialog(Ending::OkCommand), row_(row) {}
   ~ProbeAfterInputMethodWindow() override {
+    ::KillTimer(nullptr, giveUp_);
+    running_ = nullptr;
     if (inputMethodWindow) ::DestroyWindow(inputMethodWindow);
   }
 
@@ -131,10 +133,18 @@ class ProbeAfterInputMethodWindow : public ProbeDialog {
     inputMethodWindow = ::CreateWindowExA(0, row_.className, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
                                           nullptr);
     boundBeforeDialog = m_hWnd != nullptr;
+    // Bound to the wrong window, the dialog would never end its run.
+    running_ = this;
+    giveUp_ = ::SetTimer(nullptr, 0, 5000, GiveUp);
     return ProbeDialog::CreateDialogWindow(instance, dialogTemplate, parent);
   }
 
  private:
+  static void CALLBACK GiveUp(HWND, UINT, UINT_PTR, DWORD) {
+    if (running_) running_->EndDialog(-2);
+  }
+  static inline ProbeAfterInputMethodWindow* running_ = nullptr;
+  UINT_PTR giveUp_ = 0;
   InputMethodCase row_;
 };
 
