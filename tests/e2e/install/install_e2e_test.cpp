@@ -200,7 +200,8 @@ TEST_F(InstallE2E, WesternLocaleMediumInAnAccentedFolderInstallsEveryFile) {
   ASSERT_EQ(::GetACP(), 1252u);
   const std::string medium = "C:\\Caf\xE9";
   MakeFolders(medium);
-  for (const char* name : {"Setup.exe", "tessal.jar", "tessal.exe", "boot.ini", "readme.txt", "Uninstall.exe", "jh.jar"})
+  for (const char* name :
+       {"Setup.exe", "tessal.jar", "tessal.exe", "boot.ini", "readme.txt", "Uninstall.exe", "jh.jar"})
     ASSERT_TRUE(::CopyFileA((kMedium + "\\" + name).c_str(), (medium + "\\" + name).c_str(), FALSE)) << name;
   RemoveJava();  // jh.jar then stays in the install folder with the others
   ASSERT_TRUE(setup.Launch(medium, medium + "\\Setup.exe"));

@@ -130,8 +130,8 @@ class ProbeAfterInputMethodWindow : public ProbeDialog {
     windowClass.hInstance = instance;
     windowClass.lpszClassName = row_.className;
     ::RegisterClassA(&windowClass);
-    inputMethodWindow = ::CreateWindowExA(0, row_.className, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
-                                          nullptr);
+    inputMethodWindow =
+        ::CreateWindowExA(0, row_.className, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
     boundBeforeDialog = m_hWnd != nullptr;
     // Bound to the wrong window, the dialog would never end its run.
     running_ = this;
