@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/cp932.h"
+#include "platform/lead_byte.h"
 
 namespace common {
 
@@ -19,7 +19,7 @@ std::string::size_type LastDelimiter(const std::string& text, const char* delimi
   std::string::size_type found = std::string::npos;
   // Walk forwards: only a forward walk knows which bytes are trail bytes.
   for (std::string::size_type i = 0; i < text.size(); ++i) {
-    if (platform::IsCp932LeadByte(text[i])) {
+    if (platform::IsLeadByte(text[i])) {
       ++i;  // skip the trail byte, which may look like a backslash
       continue;
     }
@@ -31,7 +31,7 @@ std::string::size_type LastDelimiter(const std::string& text, const char* delimi
 bool IsPathDelimiterAt(const std::string& text, std::string::size_type index) {
   if (index >= text.size() || text[index] != '\\') return false;
   for (std::string::size_type i = 0; i < index; ++i) {
-    if (platform::IsCp932LeadByte(text[i])) {
+    if (platform::IsLeadByte(text[i])) {
       if (i + 1 == index) return false;
       ++i;
     }

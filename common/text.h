@@ -1,4 +1,5 @@
-// Byte-string helpers in code page 932 that the setup program's parts share.
+// Byte-string helpers in the ANSI code page (932 on Japanese Windows) that the
+// setup program's parts share.
 #pragma once
 
 #include <string>

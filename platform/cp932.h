@@ -1,6 +1,7 @@
-// Code page 932 (Shift-JIS) byte classes. Written out here rather than asked
-// of the system, so that the logic that splits paths behaves the same in
-// native tests as on Windows.
+// Code page 932 (Shift-JIS) byte classes, written out rather than asked of
+// the system: the fakes model Japanese Windows with them whatever machine
+// they run on. The programs' logic asks platform/lead_byte.h instead, which
+// follows the running system's code page on Windows.
 #pragma once
 
 namespace platform {

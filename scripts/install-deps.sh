@@ -37,15 +37,18 @@ if [ "${#missing[@]}" -gt 0 ] || [ "$have_i386" -eq 0 ]; then
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-# Japanese arguments and file names under Wine need the ja_JP.UTF-8 locale.
-if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
-  if [ "$(id -u)" -eq 0 ]; then
-    sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
-    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
-    locale-gen >/dev/null
-  else
-    echo "install-deps: ja_JP.UTF-8 locale missing; run as root" >&2
-    exit 1
+# Japanese arguments and file names under Wine need the ja_JP.UTF-8 locale;
+# the tests of a Western Windows (ANSI code page 1252) run in en_US.UTF-8.
+for wanted in ja_JP en_US; do
+  if ! locale -a 2>/dev/null | grep -qix "$wanted.utf8"; then
+    if [ "$(id -u)" -eq 0 ]; then
+      sed -i "s/^# *$wanted.UTF-8 UTF-8/$wanted.UTF-8 UTF-8/" /etc/locale.gen
+      grep -q "^$wanted.UTF-8 UTF-8" /etc/locale.gen || echo "$wanted.UTF-8 UTF-8" >> /etc/locale.gen
+      locale-gen >/dev/null
+    else
+      echo "install-deps: $wanted.UTF-8 locale missing; run as root" >&2
+      exit 1
+    fi
   fi
-fi
+done
 echo "install-deps: all present"

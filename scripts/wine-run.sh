@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Runs one Windows program under Wine, the way every test in the win32 tree
 # runs: in a fresh copy of a project-local 32-bit template prefix (never the
-# user's ~/.wine), in the Japanese locale (ANSI code page 932), on a private
-# Xvfb display, with no window manager (Managed=N). The program's exit code
-# is passed back; the prefix copy, the display and the wineserver are gone
-# afterwards.
+# user's ~/.wine), in the Japanese locale (ANSI code page 932) unless told
+# otherwise, on a private Xvfb display, with no window manager (Managed=N).
+# The program's exit code is passed back; the prefix copy, the display and
+# the wineserver are gone afterwards.
 #
 #   scripts/wine-run.sh PROGRAM.exe [ARGS...]
 #
@@ -19,6 +19,9 @@
 #   TESSAL_TIMEOUT    seconds before the program is stopped (default 300)
 #   TESSAL_USE_DISPLAY=1  run on the caller's $DISPLAY instead of a private
 #                     Xvfb (for a person to watch and click)
+#   TESSAL_LOCALE     the glibc locale the program runs in (default
+#                     ja_JP.UTF-8, ANSI code page 932); en_US.UTF-8 gives
+#                     a Western Windows (ANSI code page 1252)
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -36,18 +39,23 @@ case "$WINEARCH" in
   *) echo "wine-run: TESSAL_WINEARCH is win32 or win64" >&2; exit 125 ;;
 esac
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export LC_ALL=ja_JP.UTF-8
 unset WINESERVER WINELOADER
 
-# Japanese arguments and file names need the glibc locale itself, not only
+# Non-ASCII arguments and file names need the glibc locale itself, not only
 # Wine's code page: use the system's or generate one beside the prefixes.
-if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
-  if [ ! -d "$wine_dir/locale/ja_JP.UTF-8" ]; then
-    mkdir -p "$wine_dir/locale"
-    localedef -i ja_JP -f UTF-8 "$wine_dir/locale/ja_JP.UTF-8" 2>/dev/null || true
+use_locale() {
+  local name=$1
+  unset LOCPATH
+  if ! locale -a 2>/dev/null | grep -qix "$(echo "$name" | sed 's/\.UTF-8$/.utf8/I')"; then
+    if [ ! -d "$wine_dir/locale/$name" ]; then
+      mkdir -p "$wine_dir/locale"
+      localedef -i "${name%%.*}" -f UTF-8 "$wine_dir/locale/$name" 2>/dev/null || true
+    fi
+    export LOCPATH=$wine_dir/locale
   fi
-  export LOCPATH=$wine_dir/locale
-fi
+  export LC_ALL=$name
+}
+use_locale "${TESSAL_LOCALE:-ja_JP.UTF-8}"
 
 xvfb_pid=
 start_display() {
@@ -76,6 +84,9 @@ make_template() {
   rm -rf "$staging" "$wine_dir/home.$template_name"
   mkdir -p "$wine_dir/home.$template_name"
   (
+    # One template for every run: made in the Japanese locale, whatever
+    # locale the run that makes it asks for.
+    use_locale ja_JP.UTF-8
     export HOME=$wine_dir/home.$template_name WINEPREFIX=$staging
     wineboot -i >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1

@@ -1,6 +1,6 @@
 #include "uninstall/paths.h"
 
-#include "platform/cp932.h"
+#include "platform/lead_byte.h"
 
 namespace uninstall {
 
@@ -12,7 +12,7 @@ bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 
 std::string::size_type LastSeparator(const std::string& path) {
   std::string::size_type last = std::string::npos;
   for (std::string::size_type i = 0; i < path.size(); ++i) {
-    if (platform::IsCp932LeadByte(path[i]))
+    if (platform::IsLeadByte(path[i]))
       ++i;
     else if (path[i] == '\\')
       last = i;
@@ -25,7 +25,7 @@ std::string Normalized(const std::string& path) {
   bool afterSeparator = false;
   for (std::string::size_type i = 0; i < path.size(); ++i) {
     char c = path[i];
-    if (platform::IsCp932LeadByte(c) && i + 1 < path.size()) {
+    if (platform::IsLeadByte(c) && i + 1 < path.size()) {
       out += c;
       out += path[++i];
       afterSeparator = false;

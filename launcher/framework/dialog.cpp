@@ -12,6 +12,16 @@ namespace {
 CDialog* g_creating = nullptr;
 HHOOK g_creationHook = nullptr;
 
+// Windows may create an input-method window (class "IME", or a class of
+// style CS_IME) for the thread's first window while the dialog is being
+// made; bound to that, the dialog object would never see its own window.
+bool IsInputMethodWindow(HWND window) {
+  char className[16] = {};
+  ::GetClassNameA(window, className, sizeof className);
+  if (::lstrcmpiA(className, "IME") == 0) return true;
+  return (::GetClassLongA(window, GCL_STYLE) & CS_IME) != 0;
+}
+
 }  // namespace
 
 void DDX_Control(CDataExchange* exchange, int id, CWnd& control) {
@@ -20,8 +30,8 @@ void DDX_Control(CDataExchange* exchange, int id, CWnd& control) {
 
 LRESULT CALLBACK CDialog::CatchCreation(int code, WPARAM wParam, LPARAM lParam) {
   HHOOK hook = g_creationHook;
-  if (code == HCBT_CREATEWND && g_creating) {
-    // The first window created is the dialog; its controls follow.
+  if (code == HCBT_CREATEWND && g_creating && !IsInputMethodWindow(reinterpret_cast<HWND>(wParam))) {
+    // The first window of ours created is the dialog; its controls follow.
     g_creating->Bind(reinterpret_cast<HWND>(wParam));
     g_creating = nullptr;
     ::UnhookWindowsHookEx(g_creationHook);
@@ -43,8 +53,7 @@ INT_PTR CDialog::DoModal() {
   HWND parent = parent_ ? parent_->m_hWnd : nullptr;
   g_creating = this;
   g_creationHook = ::SetWindowsHookExA(WH_CBT, &CDialog::CatchCreation, nullptr, ::GetCurrentThreadId());
-  HWND window = ::CreateDialogIndirectParamA(instance, dialogTemplate, parent, &CDialog::DialogProc,
-                                             reinterpret_cast<LPARAM>(this));
+  HWND window = CreateDialogWindow(instance, dialogTemplate, parent);
   if (g_creationHook) ::UnhookWindowsHookEx(g_creationHook);
   g_creationHook = nullptr;
   g_creating = nullptr;
@@ -67,6 +76,11 @@ INT_PTR CDialog::DoModal() {
   if (parent) ::EnableWindow(parent, TRUE);
   if (m_hWnd) DestroyWindow();
   return result_;
+}
+
+HWND CDialog::CreateDialogWindow(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate, HWND parent) {
+  return ::CreateDialogIndirectParamA(instance, dialogTemplate, parent, &CDialog::DialogProc,
+                                      reinterpret_cast<LPARAM>(this));
 }
 
 void CDialog::EndDialog(int result) {

@@ -25,6 +25,9 @@ class CDialog : public CWnd {
   virtual void DoDataExchange(CDataExchange* exchange) { (void)exchange; }
   virtual void OnOK() { EndDialog(IDOK); }
   virtual void OnCancel() { EndDialog(IDCANCEL); }
+  // Makes the dialog's window from its template while the creation hook
+  // binds the first window of the thread that is not an input-method window.
+  virtual HWND CreateDialogWindow(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate, HWND parent);
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

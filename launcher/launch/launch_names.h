@@ -14,6 +14,10 @@ inline constexpr char kCurrentVersionValue[] = "CurrentVersion";
 inline constexpr char kJavaHomeValue[] = "JavaHome";
 
 inline constexpr unsigned kOwnPathSize = 260;
+// The own path is asked for with room to spare: a path that does not fit
+// kOwnPathSize may come back cut short of a 260-byte buffer's end (before a
+// double-byte character), and only a larger buffer shows it whole.
+inline constexpr unsigned kOwnPathQuerySize = 1024;
 inline constexpr unsigned kAssociationSize = 260;
 inline constexpr unsigned kOptionSize = 1024;
 inline constexpr unsigned kRegistryValueSize = 1024;

@@ -7,7 +7,7 @@
 #include "launcher/launch/launch_names.h"
 #include "launcher/launch/launcher_strings.h"
 #include "launcher/launch/read_machine_string.h"
-#include "platform/cp932.h"
+#include "platform/lead_byte.h"
 
 namespace launcher {
 
@@ -24,15 +24,15 @@ void Report(LaunchPorts& ports, const std::string& caption, UINT messageId) {
 }
 
 // The folder of the running launcher, without a trailing backslash; nothing
-// when the path is not available whole or has no backslash.
+// when the path does not fit kOwnPathSize whole or has no backslash.
 std::optional<std::string> LauncherFolder(platform::FileSystem& files) {
-  char path[kOwnPathSize] = {};
+  char path[kOwnPathQuerySize] = {};
   DWORD length = files.GetModuleFileNameA(nullptr, path, sizeof path);
-  // A path that filled the buffer was cut: its folder would be some other one.
-  if (length == 0 || length >= sizeof path) return std::nullopt;
+  // A cut path names some other folder: never act on one.
+  if (length == 0 || length >= kOwnPathSize) return std::nullopt;
   std::optional<std::size_t> lastSeparator;
   for (std::size_t i = 0; i < length && path[i]; ++i) {
-    if (platform::IsCp932LeadByte(path[i]) && i + 1 < length) {
+    if (platform::IsLeadByte(path[i]) && i + 1 < length) {
       ++i;  // the trail byte may be 0x5C and is no separator
     } else if (path[i] == '\\') {
       lastSeparator = i;
@@ -40,6 +40,12 @@ std::optional<std::string> LauncherFolder(platform::FileSystem& files) {
   }
   if (!lastSeparator) return std::nullopt;
   return std::string(path, *lastSeparator);
+}
+
+// The folder as a current directory: "C:" alone would mean the current
+// folder of drive C, so a bare drive gets its root's backslash back.
+std::string AsCurrentDirectory(const std::string& folder) {
+  return folder.size() == 2 && folder[1] == ':' ? folder + "\\" : folder;
 }
 
 // A folder of that name counts as present too.
@@ -110,8 +116,9 @@ void RunLaunchSequence(LaunchPorts& ports, const std::vector<std::string>& docum
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started;
   std::memset(&started, 0, sizeof started);
-  if (!ports.process.CreateProcessA(nullptr, writableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder->c_str(),
-                                    &startup, &started))
+  const std::string currentDirectory = AsCurrentDirectory(*folder);
+  if (!ports.process.CreateProcessA(nullptr, writableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                    currentDirectory.c_str(), &startup, &started))
     return Report(ports, caption, IDS_START_FAILED);
 
   // The thread handle is of no use here; the process handle stays open for

@@ -205,11 +205,25 @@ BOOL FakeFileSystem::FindClose(HANDLE find) {
 DWORD FakeFileSystem::GetModuleFileNameA(HMODULE, LPSTR buffer, DWORD size) {
   if (size == 0) return Fail(ERROR_INSUFFICIENT_BUFFER);
   if (modulePath_.size() >= size) {
-    // Cut to fit, as Windows does, and say so.
-    std::memcpy(buffer, modulePath_.data(), size - 1);
-    buffer[size - 1] = 0;
-    lastError_ = ERROR_INSUFFICIENT_BUFFER;
-    return size;
+    // Cut to whole characters, as Windows converts the name: when the cut
+    // fills the buffer it is terminated in the last byte and says so; when a
+    // double-byte character did not fit, the shorter name comes back as if
+    // it were whole.
+    std::size_t length = 0;
+    while (length < modulePath_.size()) {
+      std::size_t step = IsCp932LeadByte(modulePath_[length]) && length + 1 < modulePath_.size() ? 2 : 1;
+      if (length + step > size) break;
+      length += step;
+    }
+    if (length == size) {
+      std::memcpy(buffer, modulePath_.data(), size - 1);
+      buffer[size - 1] = 0;
+      lastError_ = ERROR_INSUFFICIENT_BUFFER;
+      return size;
+    }
+    std::memcpy(buffer, modulePath_.data(), length);
+    buffer[length] = 0;
+    return static_cast<DWORD>(length);
   }
   std::memcpy(buffer, modulePath_.c_str(), modulePath_.size() + 1);
   return static_cast<DWORD>(modulePath_.size());

@@ -192,5 +192,37 @@ TEST_F(InstallE2E, WithoutJavaTheLibraryStaysInTheInstallFolder) {
   RemoveTree("C:\\nojava");
 }
 
+// On a Western Windows (ANSI code page 1252) é is the byte E9, which code
+// page 932 would take for the first byte of a double-byte character: the
+// setup program must still find its files beside it. Runs in its own test
+// entry, in the en_US.UTF-8 locale.
+TEST_F(InstallE2E, WesternLocaleMediumInAnAccentedFolderInstallsEveryFile) {
+  ASSERT_EQ(::GetACP(), 1252u);
+  const std::string medium = "C:\\Caf\xE9";
+  MakeFolders(medium);
+  for (const char* name :
+       {"Setup.exe", "tessal.jar", "tessal.exe", "boot.ini", "readme.txt", "Uninstall.exe", "jh.jar"})
+    ASSERT_TRUE(::CopyFileA((kMedium + "\\" + name).c_str(), (medium + "\\" + name).c_str(), FALSE)) << name;
+  RemoveJava();  // jh.jar then stays in the install folder with the others
+  ASSERT_TRUE(setup.Launch(medium, medium + "\\Setup.exe"));
+  Answer(WaitForMessageBox(), IDYES);
+  HWND page = setup.WaitForPage(kFolderPage);
+  ASSERT_NE(page, nullptr);
+  MakeFolders(kInstall);
+  SetText(SetupSession::Control(page, "", "Edit"), kInstall);
+  Click(Button(page, "次へ >"));
+  HWND chain = setup.WaitForPage(kChainPage);
+  ASSERT_NE(chain, nullptr);
+  Click(Button(chain, "次へ >"));
+  HWND shortcuts = setup.WaitForPage(kShortcutPage);
+  ASSERT_NE(shortcuts, nullptr);
+  Click(Button(shortcuts, "開始"));
+  ASSERT_NE(setup.WaitForPage(kCompletedPage, 60000), nullptr);
+  EXPECT_TRUE(Screenshot("install_western_completed_page"));
+  for (const char* name : kProductFiles)
+    EXPECT_EQ(ReadFile(kInstall + "\\" + name), std::string("file ") + name) << name;
+  RemoveTree(medium);
+}
+
 }  // namespace
 }  // namespace e2e

@@ -102,4 +102,66 @@ TEST(Framework, CreationRefusedInOnCreateEndsAtOnce) {
   EXPECT_EQ(probe.events, std::vector<std::string>{"create"});
 }
 
+// Japanese Windows may create an input-method window for a thread's first
+// window; here one is made on the thread while the dialog is being created.
+struct InputMethodCase {
+  const char* name;
+  const char* className;
+  UINT classStyle;
+};
+
+class ProbeAfterInputMethodWindow : public ProbeDialog {
+ public:
+  explicit ProbeAfterInputMethodWindow(const InputMethodCase& row) : ProbeDialog(Ending::OkCommand), row_(row) {}
+  ~ProbeAfterInputMethodWindow() override {
+    ::KillTimer(nullptr, giveUp_);
+    running_ = nullptr;
+    if (inputMethodWindow) ::DestroyWindow(inputMethodWindow);
+  }
+
+  HWND inputMethodWindow = nullptr;
+  bool boundBeforeDialog = false;
+
+ protected:
+  HWND CreateDialogWindow(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate, HWND parent) override {
+    WNDCLASSA windowClass = {};
+    windowClass.style = row_.classStyle;
+    windowClass.lpfnWndProc = ::DefWindowProcA;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = row_.className;
+    ::RegisterClassA(&windowClass);
+    inputMethodWindow =
+        ::CreateWindowExA(0, row_.className, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+    boundBeforeDialog = m_hWnd != nullptr;
+    // Bound to the wrong window, the dialog would never end its run.
+    running_ = this;
+    giveUp_ = ::SetTimer(nullptr, 0, 5000, GiveUp);
+    return ProbeDialog::CreateDialogWindow(instance, dialogTemplate, parent);
+  }
+
+ private:
+  static void CALLBACK GiveUp(HWND, UINT, UINT_PTR, DWORD) {
+    if (running_) running_->EndDialog(-2);
+  }
+  static inline ProbeAfterInputMethodWindow* running_ = nullptr;
+  UINT_PTR giveUp_ = 0;
+  InputMethodCase row_;
+};
+
+class FrameworkInputMethod : public ::testing::TestWithParam<InputMethodCase> {};
+
+TEST_P(FrameworkInputMethod, WindowIsNotBoundTheDialogIs) {
+  ProbeAfterInputMethodWindow probe(GetParam());
+  EXPECT_EQ(probe.DoModal(), IDOK);
+  ASSERT_NE(probe.inputMethodWindow, nullptr);
+  EXPECT_FALSE(probe.boundBeforeDialog) << "bound to the input-method window";
+  EXPECT_EQ(framework::CWnd::FromHandle(probe.inputMethodWindow), nullptr);
+  EXPECT_EQ(probe.events, (std::vector<std::string>{"create", "init, picture bound", "timer 7", "destroy"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Framework, FrameworkInputMethod,
+                         ::testing::Values(InputMethodCase{"ClassIme", "IME", 0},
+                                           InputMethodCase{"ClassStyleCsIme", "TessalProbeInputMethod", CS_IME}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace

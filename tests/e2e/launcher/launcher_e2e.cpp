@@ -136,6 +136,36 @@ TEST_F(LauncherE2E, TheStandInCanShowTheApplicationWindow) {
   EXPECT_TRUE(e2e::WaitUntilGone(window));
 }
 
+TEST_F(LauncherE2E, AtADriveRootTheRuntimeRunsInTheRoot) {
+  ASSERT_TRUE(::CopyFileA(kLauncher.c_str(), "C:\\tessal.exe", FALSE));
+  ASSERT_TRUE(e2e::WriteFile("C:\\tessal.jar", "PK"));
+  e2e::Started launcher = e2e::Start("C:\\tessal.exe", kWorkFolder);
+  ASSERT_TRUE(launcher.ok());
+  EXPECT_EQ(e2e::WaitForExit(launcher, 30000), 0);
+  ::CloseHandle(launcher.process);
+  EXPECT_BYTES(WaitForRecord(), Quoted(kJavaw) + "  -jar \"C:\\tessal.jar\" \nC:\\");
+  ::DeleteFileA("C:\\tessal.exe");
+  ::DeleteFileA("C:\\tessal.jar");
+}
+
+// 145 double-byte characters: GetModuleFileNameA into 260 bytes cuts the
+// launcher's path after 259 of them, before a whole character, and says
+// nothing; the cut path's folder holds an archive of its own.
+TEST_F(LauncherE2E, ACutOwnPathEndsSilently) {
+  std::string deep = "C:\\tools\\";
+  for (int i = 0; i < 145; ++i) deep += "あ";
+  ASSERT_TRUE(e2e::MakeFolders(deep));
+  ASSERT_TRUE(::CopyFileA(kLauncher.c_str(), (deep + "\\tessal.exe").c_str(), FALSE));
+  ASSERT_TRUE(e2e::WriteFile(deep + "\\tessal.jar", "PK"));
+  ASSERT_TRUE(e2e::WriteFile("C:\\tools\\tessal.jar", "PK"));
+  e2e::Started launcher = e2e::Start(Quoted(deep + "\\tessal.exe"), kWorkFolder);
+  ASSERT_TRUE(launcher.ok());
+  EXPECT_EQ(e2e::WaitForExit(launcher, 30000), 0) << "a message box or a splash is up";
+  ::CloseHandle(launcher.process);
+  EXPECT_EQ(WaitForRecord(2000), "<nothing>") << "started with another folder's archive";
+  e2e::RemoveTree("C:\\tools");
+}
+
 struct FailureCase {
   const char* name;
   std::function<void()> arrange;
@@ -198,5 +228,31 @@ INSTANTIATE_TEST_SUITE_P(
                                   },
                                   expected::kStartFailed}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// On a Western Windows (ANSI code page 1252) é is the byte E9, which code
+// page 932 would take for the first byte of a double-byte character: the
+// backslash after it is still a separator. Runs in its own test entry, in
+// the en_US.UTF-8 locale.
+TEST(WesternLocaleLauncher, InAFolderWithAnAccentStartsTheRuntime) {
+  ASSERT_EQ(::GetACP(), 1252u);
+  const std::string folder = "C:\\Caf\xE9";
+  ASSERT_TRUE(e2e::MakeFolders(folder));
+  ASSERT_TRUE(e2e::MakeFolders(kJavaHome + "\\bin"));
+  ASSERT_TRUE(::CopyFileA(e2e::WindowsPath(TESSAL_EXE).c_str(), (folder + "\\tessal.exe").c_str(), FALSE));
+  ASSERT_TRUE(::CopyFileA(e2e::WindowsPath(TESSAL_STAND_IN_JAVA).c_str(), kJavaw.c_str(), FALSE));
+  ASSERT_TRUE(e2e::WriteFile(folder + "\\tessal.jar", "PK"));
+  ASSERT_TRUE(e2e::SetRegString(HKEY_LOCAL_MACHINE, kRuntimeKey, "CurrentVersion", "1.4"));
+  ASSERT_TRUE(e2e::SetRegString(HKEY_LOCAL_MACHINE, kRuntimeKey + "\\1.4", "JavaHome", kJavaHome));
+  ::SetEnvironmentVariableA("TESSAL_STAND_IN_RECORD", kRecord.c_str());
+
+  e2e::Started launcher = e2e::Start(Quoted(folder + "\\tessal.exe") + " C:\\Caf\xE9\\menu.xml", "C:\\windows");
+  ASSERT_TRUE(launcher.ok());
+  std::string record;
+  for (int waited = 0; waited < 15000 && !e2e::FileExists(kRecord); waited += 100) ::Sleep(100);
+  record = e2e::ReadFile(kRecord);
+  if (e2e::WaitForExit(launcher, 5000) != 0) e2e::Kill(launcher);  // a message box instead of a start
+  ::CloseHandle(launcher.process);
+  EXPECT_BYTES(record, Quoted(kJavaw) + "  -jar \"C:\\Caf\xE9\\tessal.jar\" \"C:\\Caf\xE9\\menu.xml\"\nC:\\Caf\xE9");
+}
 
 }  // namespace

@@ -50,6 +50,14 @@ TEST_P(FailureTest, ReportsAndStartsNothing) {
 // A path of 260 bytes or more comes back cut to the 260-byte buffer.
 const std::string kLongFolder = "C:\\" + std::string(250, 'd');
 
+// 145 double-byte characters: in a 260-byte buffer the path is cut after
+// 259 bytes, before a whole character, and comes back as if it were whole.
+std::string DoubleByteName() {
+  std::string name;
+  for (int i = 0; i < 145; ++i) name += "あ";
+  return name;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Launch, FailureTest,
     ::testing::Values(
@@ -60,6 +68,14 @@ INSTANTIATE_TEST_SUITE_P(
                       files.SetModulePath(kLongFolder + "\\tessal.exe");
                       // The cut path's folder exists with an archive: still nothing may start.
                       files.AddFile(kLongFolder + "\\tessal.jar", "PK");
+                    },
+                    nullptr},
+        FailureCase{"OwnPathCutBeforeADoubleByteCharacter",
+                    [](FailureTest& t) {
+                      auto& files = t.Files();
+                      files.SetModulePath("C:\\tools\\" + DoubleByteName() + "\\tessal.exe");
+                      // The cut path's folder, with an archive of its own.
+                      files.AddFile("C:\\tools\\tessal.jar", "PK");
                     },
                     nullptr},
         FailureCase{"OwnPathWithoutBackslash", [](FailureTest& t) { t.Files().SetModulePath("tessal.exe"); }, nullptr},

@@ -50,6 +50,16 @@ TEST_F(LaunchTest, AFolderNamedLikeTheArchiveCountsAsPresent) {
   EXPECT_EQ(process.Starts().size(), 1u);
 }
 
+TEST_F(LaunchTest, AtADriveRootTheRuntimeRunsInTheRoot) {
+  // "C:" alone would be the current folder of drive C, C:\Elsewhere here.
+  files.SetModulePath("C:\\tessal.exe");
+  files.AddFile("C:\\tessal.jar", "PK");
+  Launch();
+  ASSERT_EQ(process.Starts().size(), 1u);
+  EXPECT_BYTES(process.Starts()[0].currentDirectory, "C:\\");
+  EXPECT_BYTES(process.Starts()[0].commandLine, std::string("\"") + kJavaw + "\"  -jar \"C:\\tessal.jar\" ");
+}
+
 struct FolderCase {
   const char* name;
   std::string modulePath;
