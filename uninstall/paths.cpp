@@ -43,9 +43,11 @@ std::string Normalized(const std::string& path) {
 }  // namespace
 
 std::optional<std::string> OwnPath(platform::FileSystem& files) {
-  char buffer[MAX_PATH] = {};
-  DWORD length = files.GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-  // A result that fills the buffer is a cut path: the folder it names is not ours.
+  // Asked with room to spare: a name cut to fit MAX_PATH can end short of
+  // the buffer (before a double-byte character) and still look whole.
+  char buffer[4 * MAX_PATH] = {};
+  DWORD length = files.GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+  // A path that does not fit MAX_PATH whole names a folder that is not ours.
   if (length == 0 || length >= MAX_PATH) return std::nullopt;
   return std::string(buffer, length);
 }

@@ -62,6 +62,9 @@ TEST(UninstallPaths, OwnPathRefusesAPathCutAtTheBuffer) {
       {"259 bytes fit with the terminator", "C:\\" + std::string(242, 'a') + "\\Uninstall.exe", true},
       {"260 bytes are cut", "C:\\" + std::string(243, 'a') + "\\Uninstall.exe", false},
       {"far too long", "C:\\" + std::string(400, 'a') + "\\Uninstall.exe", false},
+      // 259 bytes, then a double-byte character that does not fit: the
+      // shorter name comes back as if it were whole.
+      {"cut before a double-byte character", "C:\\" + std::string(256, 'a') + "表\\Uninstall.exe", false},
       {"a network folder is given whole", "\\\\server\\share\\Uninstall.exe", true},
   };
   for (const Row& row : rows) {
