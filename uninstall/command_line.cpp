@@ -1,6 +1,6 @@
 #include "uninstall/command_line.h"
 
-#include "platform/cp932.h"
+#include "platform/lead_byte.h"
 #include "uninstall/paths.h"
 
 namespace uninstall {
@@ -16,14 +16,14 @@ std::string::size_type SkipBlanks(const std::string& text, std::string::size_typ
 
 // The end of an unquoted word: the first blank that is a character of its own.
 std::string::size_type WordEnd(const std::string& text, std::string::size_type at) {
-  while (at < text.size() && !IsBlank(text[at])) at += platform::IsCp932LeadByte(text[at]) ? 2 : 1;
+  while (at < text.size() && !IsBlank(text[at])) at += platform::IsLeadByte(text[at]) ? 2 : 1;
   return at < text.size() ? at : text.size();
 }
 
 // True when the first `length` bytes of text end on a character boundary.
 bool EndsOnCharacter(const std::string& text, std::string::size_type length) {
   std::string::size_type at = 0;
-  while (at < length) at += platform::IsCp932LeadByte(text[at]) ? 2 : 1;
+  while (at < length) at += platform::IsLeadByte(text[at]) ? 2 : 1;
   return at == length;
 }
 

@@ -1,7 +1,7 @@
 #include "toolkit/win32/win32_control_window.h"
 
 #include "common/exception.h"
-#include "platform/cp932.h"
+#include "platform/lead_byte.h"
 #include "toolkit/controls.h"
 #include "toolkit/timer.h"
 #include "toolkit/win32/win32_backend.h"
@@ -75,7 +75,7 @@ void Win32ControlWindow::FitToText() {
     for (size_t i = 0; i < text.size(); ++i) {
       if (text[i] == '&' && i + 1 < text.size()) ++i;
       shown += text[i];
-      if (platform::IsCp932LeadByte(text[i]) && i + 1 < text.size()) shown += text[++i];
+      if (platform::IsLeadByte(text[i]) && i + 1 < text.size()) shown += text[++i];
     }
     text = shown;
   }
