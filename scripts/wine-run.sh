@@ -113,6 +113,12 @@ exec 9>&-
 
 run=$(mktemp -d "$wine_dir/run.XXXXXX")
 cp -a "$wine_dir/$template_name/." "$run/"
+# Wine links the profile's Desktop, Documents, Music, ... to $HOME, and the
+# copy keeps those links: every run would share one folder outside its
+# prefix (and Desktop would be Documents). Each run gets folders of its own.
+find "$run/drive_c/users" -mindepth 2 -maxdepth 2 -type l | while read -r link; do
+  rm -f "$link" && mkdir -p "$link"
+done
 mkdir -p "$run/home"
 export WINEPREFIX=$run HOME=$run/home
 
