@@ -49,8 +49,20 @@ bool SetupSession::Launch(const std::string& currentDirectory, const std::string
   return frame != nullptr;
 }
 
+// The program makes one instance of every page at start and closes them
+// unused when the main window first shows: for that moment five pages are
+// visible at once. A page of the wizard's walk is the only one shown.
 HWND SetupSession::WaitForPage(const std::string& caption, DWORD timeoutMs) const {
-  return frame ? WaitForChild(frame, caption, timeoutMs) : nullptr;
+  if (!frame) return nullptr;
+  for (DWORD start = ::GetTickCount();; ::Sleep(50)) {
+    HWND page = FindChild(frame, caption);
+    if (page && ::IsWindowVisible(page)) {
+      int shown = 0;
+      for (HWND sibling : Children(::GetParent(page))) shown += ::IsWindowVisible(sibling) ? 1 : 0;
+      if (shown == 1) return page;
+    }
+    if (::GetTickCount() - start > timeoutMs) return nullptr;
+  }
 }
 
 namespace {
