@@ -330,7 +330,9 @@ TEST_F(InstallE2E, SilentInstallsShowNoWindowAndEndWithTheirExitCodes) {
     } else {
       EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
     }
-    if (row.logLine.starts_with("Skipped")) EXPECT_FALSE(FileExists(kInstall + "\\readme.txt"));
+    if (row.logLine.starts_with("Skipped")) {
+      EXPECT_FALSE(FileExists(kInstall + "\\readme.txt"));
+    }
     EXPECT_BYTES(RegString(HKEY_CLASSES_ROOT, kXmlCommandKey, ""),
                  row.association ? "\"" + row.folder + "\\tessal.exe\" \"%1\"" : kOldXmlCommand);
 
