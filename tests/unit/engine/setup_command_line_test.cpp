@@ -19,6 +19,7 @@ TEST(SetupCommandLine, TheProgramNameIsSkippedQuotedOrNot) {
       {"unquoted double-byte", "D:\\表ソ\\Setup.exe /SILENT /DIR=x", "/SILENT /DIR=x"},
       {"a tab after the name", "Setup.exe\t/LOG=a", "/LOG=a"},
       {"name only", "\"D:\\Setup.exe\"", ""},
+      {"no name, as a starter may pass it", "/SILENT /DIR=x", "/SILENT /DIR=x"},
   };
   for (const auto& row : rows) EXPECT_BYTES(engine::SkipProgramName(row.line), row.arguments) << row.name;
 }
