@@ -56,7 +56,7 @@ std::string JavaStatusName(TJavaCheckStatus status) {
 std::string JavaCheckLogLine(const TJavaCheckResult& result) {
   std::string line = "Java check: " + JavaStatusName(result.Status);
   if (result.Status == jcOK) return line + " (extension folder " + result.ExtFolder + ")";
-  return line + "; the installation goes on, jh.jar into the install folder";
+  return line;
 }
 
 bool MakeInstallFolder(platform::FileSystem& files, const std::string& folder, InstallLog& log) {

@@ -42,6 +42,9 @@ int Install(ShellPorts& ports, const SetupCommandLine& line, InstallLog& log) {
     choices.javaCheck = {jcSystemError, ""};
   }
   log.Line(JavaCheckLogLine(choices.javaCheck));
+  // As the wizard's Yes to its question.
+  if (choices.javaCheck.Status != jcOK)
+    log.Line("Going on without a usable Java runtime: jh.jar into the install folder");
   choices.installFolder = line.folder ? *line.folder : DefaultInstallFolder(ports.registry);
   if (!MakeInstallFolder(ports.files, choices.installFolder, log)) return kExitFolderNotCreated;
   choices.addSend = line.sendTo;

@@ -82,7 +82,7 @@ TEST_F(SilentInstall, EachOutcomeHasItsExitCodeAndChangesOnlyWhatItReached) {
          t.registry.SetString("HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir",
                               "C:\\Program Files");
        },
-       "", 0, kInstall, "Java check: jcNotInstalled; the installation goes on, jh.jar into the install folder"},
+       "", 0, kInstall, "Going on without a usable Java runtime: jh.jar into the install folder"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
