@@ -1,8 +1,13 @@
-// The setup program's entry: the application object, the main window, the
-// start-up pages (closed unused when the main window first shows), and the
-// event loop.
+// The setup program's entry. With /SILENT: the unattended install, without
+// any window (not even the toolkit's application window). Otherwise the
+// application object, the main window, the start-up pages (closed unused
+// when the main window first shows), and the event loop; the exit code is 0.
 #include <windows.h>
 
+#include <optional>
+#include <string>
+
+#include "platform/win32/win32_append_file.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_folder_browser.h"
 #include "platform/win32/win32_process.h"
@@ -10,6 +15,8 @@
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell_links.h"
 #include "setup/engine/Unit7.h"
+#include "setup/engine/setup_command_line.h"
+#include "setup/engine/silent_install.h"
 #include "setup/wizard/Unit1.h"
 #include "setup/wizard/Unit3.h"
 #include "setup/wizard/Unit4.h"
@@ -26,6 +33,23 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   platform::Win32ProcessExit exit;
   platform::Win32FolderBrowser browser;
   SetupPorts ports{registry, files, links, process, exit, browser};
+
+  // The whole line, read here: the runtime's own split loses the folder of
+  // an unquoted program path with double-byte characters in it.
+  const std::string commandLine = ::GetCommandLineA();
+  const engine::SetupCommandLine line = engine::ParseSetupCommandLine(engine::SkipProgramName(commandLine));
+  platform::Win32AppendFile appender;
+  std::optional<engine::FileLog> log;
+  if (line.logFile) log.emplace(appender, *line.logFile);
+  if (line.silent) {
+    engine::ShellPorts shell{registry, files, links};
+    return engine::RunSilentSetup(shell, line, commandLine, log ? &*log : nullptr);
+  }
+  // The wizard ignores a line it cannot read, as it always has.
+  if (line.valid && log) {
+    ports.log = &*log;
+    log->Line("Setup started: " + commandLine);
+  }
 
   toolkit::win32::Win32Backend backend(instance);
   toolkit::Application Application(backend);
@@ -46,5 +70,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   } catch (const Exception& error) {
     Application.ShowException(error);
   }
+  if (ports.log) ports.log->Line("Exit code: 0");
   return 0;
 }

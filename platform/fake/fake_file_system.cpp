@@ -175,6 +175,29 @@ BOOL FakeFileSystem::CopyFileA(LPCSTR existing, LPCSTR target, BOOL failIfExists
   return TRUE;
 }
 
+BOOL FakeFileSystem::AppendToFile(const std::string& path, const std::string& bytes, DWORD* error) {
+  auto fail = [error](DWORD code) {
+    *error = code;
+    return FALSE;
+  };
+  bool trailing = false;
+  if (Node* node = Find(path, &trailing)) {
+    if (trailing || node->folder || (node->attributes & FILE_ATTRIBUTE_READONLY)) return fail(ERROR_ACCESS_DENIED);
+    Node* parent = ParentOf(node->path);
+    if (parent && parent->denyWrite) return fail(ERROR_ACCESS_DENIED);
+    node->content += bytes;
+    return TRUE;
+  }
+  auto full = FullPath(path);
+  if (!full) return fail(ERROR_INVALID_NAME);
+  if (!DriveExists(*full)) return fail(ERROR_PATH_NOT_FOUND);
+  Node* parent = ParentOf(*full);
+  if (!parent || !parent->folder) return fail(ERROR_PATH_NOT_FOUND);
+  if (parent->denyWrite) return fail(ERROR_ACCESS_DENIED);
+  nodes_[Fold(*full)] = Node{*full, false, FILE_ATTRIBUTE_ARCHIVE, false, bytes};
+  return TRUE;
+}
+
 HANDLE FakeFileSystem::FindFirstFileA(LPCSTR path, LPWIN32_FIND_DATAA data) {
   std::string text = path ? path : "";
   if (text.find_first_of("*?") != std::string::npos) {

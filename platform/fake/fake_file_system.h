@@ -39,6 +39,9 @@ class FakeFileSystem final : public FileSystem {
   void SetModulePath(const std::string& path) { modulePath_ = path; }
   bool FileExists(const std::string& path) const;
   std::optional<std::string> FileContent(const std::string& path) const;
+  // What the append port does: the file is created when missing; FALSE with
+  // the Win32 error in *error when it cannot be opened for appending.
+  BOOL AppendToFile(const std::string& path, const std::string& bytes, DWORD* error);
   // Every entry, as "path" for folders and "path=content" for files, for
   // comparing before and after.
   std::vector<std::string> Dump() const;

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "common/paths.h"
+#include "setup/engine/install_engine.h"
 #include "setup/engine/product_files.h"
 #include "setup/engine/shell_integration.h"
 #include "setup/forms/forms.h"
@@ -19,6 +20,41 @@ const char* const kRegistering = "アプリケーションの追加と削除に�
 const char* const kCopyFailed = "ファイルのコピーに失敗しました。";
 const char* const kRunFailed = "Installation went wrong. \n Installation is stopped.";
 const char* const kRunFailedCaption = "KLMR-30 Setup";
+
+const char* StageText(engine::InstallStage stage) {
+  switch (stage) {
+    case engine::InstallStage::CopyingFiles:
+      return kCopying;
+    case engine::InstallStage::CreatingShortcuts:
+      return kCreatingShortcuts;
+    case engine::InstallStage::Associating:
+      return kAssociating;
+    case engine::InstallStage::Registering:
+      return kRegistering;
+  }
+  return "";
+}
+
+// The run as the page shows it: each line painted, then pending messages
+// let through once more, so that the Abort button works between any two
+// steps.
+class PageProgress final : public engine::InstallProgress {
+ public:
+  PageProgress(TInstallProgressView& page, toolkit::Application& app) : page_(page), app_(app) {}
+  void StageStarted(engine::InstallStage stage) override {
+    page_.SetProcessingText(StageText(stage));
+    app_.ProcessMessages();
+  }
+  void CopyStarting(const std::string& destination) override {
+    page_.SetDetailsText(destination);
+    app_.ProcessMessages();
+  }
+  void CopiesEnded() override { page_.SetDetailsText(""); }
+
+ private:
+  TInstallProgressView& page_;
+  toolkit::Application& app_;
+};
 
 }  // namespace
 
@@ -57,34 +93,21 @@ bool TInstallProgressView::SetDetailsText(const std::string& text) {
 
 void TInstallProgressView::RunInstall() {
   SetupPorts& ports = FMainView->Ports();
-  try {
-    common::CreateFolderPath(ports.files, FMainView->FInstallFolder);  // a folder not made fails the first copy
-    SetProcessingText(kCopying);
-    App().ProcessMessages();
-    const std::string setupFolder = engine::SetupFolder(ports.files);
-    for (const engine::CopyItem& item :
-         engine::CopyList(setupFolder, FMainView->FInstallFolder, FMainView->FJavaCheck)) {
-      SetDetailsText(item.destination);
-      App().ProcessMessages();
-      if (!CopyProductFile(item.source, item.destination)) {
-        ShowMessageBox(kCopyFailed, kSetupCaption, MB_OK);
-        EndProgram();
-      }
-    }
-    SetDetailsText("");
-    SetProcessingText(kCreatingShortcuts);
-    App().ProcessMessages();
-    CreateShortcuts(FMainView->FStartMenu, FMainView->FDesktop, FMainView->FAddSend);
-    SetProcessingText(kAssociating);
-    App().ProcessMessages();
-    if (FMainView->FChainXML) AssociateXmlFiles();
-    SetProcessingText(kRegistering);
-    App().ProcessMessages();
-    RegisterUninstall(FMainView->FInstallFolder);
-  } catch (const std::exception&) {
-    ShowMessageBox(kRunFailed, kRunFailedCaption, MB_OK);
-    EndProgram();
+  engine::ShellPorts shell{ports.registry, ports.files, ports.links};
+  const engine::InstallChoices choices{FMainView->FInstallFolder, FMainView->FJavaCheck, FMainView->FAddSend,
+                                       FMainView->FChainXML,      FMainView->FStartMenu, FMainView->FDesktop};
+  PageProgress progress(*this, App());
+  switch (engine::RunInstall(shell, choices, progress, Log())) {
+    case engine::InstallOutcome::Installed:
+      return;
+    case engine::InstallOutcome::CopyFailed:
+      ShowMessageBox(kCopyFailed, kSetupCaption, MB_OK);
+      break;
+    case engine::InstallOutcome::Failed:
+      ShowMessageBox(kRunFailed, kRunFailedCaption, MB_OK);
+      break;
   }
+  EndProgram();
 }
 
 bool TInstallProgressView::CopyProductFile(const std::string& source, const std::string& destination) {
@@ -94,7 +117,7 @@ bool TInstallProgressView::CopyProductFile(const std::string& source, const std:
 void TInstallProgressView::CreateShortcuts(bool startMenu, bool desktop, bool sendTo) {
   SetupPorts& ports = FMainView->Ports();
   engine::ShellPorts shell{ports.registry, ports.files, ports.links};
-  engine::CreateShortcuts(shell, FMainView->FInstallFolder, startMenu, desktop, sendTo);
+  engine::CreateShortcuts(shell, FMainView->FInstallFolder, startMenu, desktop, sendTo, Log());
 }
 
 HRESULT TInstallProgressView::CreateShellLink(const std::string& target, const std::string& linkPath,
@@ -103,11 +126,11 @@ HRESULT TInstallProgressView::CreateShellLink(const std::string& target, const s
 }
 
 void TInstallProgressView::AssociateXmlFiles() {
-  engine::AssociateXmlFiles(FMainView->Ports().registry, FMainView->FInstallFolder);
+  engine::AssociateXmlFiles(FMainView->Ports().registry, FMainView->FInstallFolder, Log());
 }
 
 void TInstallProgressView::RegisterUninstall(const std::string& installFolder) {
-  engine::RegisterUninstall(FMainView->Ports().registry, installFolder);
+  engine::RegisterUninstall(FMainView->Ports().registry, installFolder, 0, Log());
 }
 
 void TInstallProgressView::btnCancelClick(toolkit::Object&) {
@@ -116,7 +139,13 @@ void TInstallProgressView::btnCancelClick(toolkit::Object&) {
   if (ShowMessageBox(kQuitQuestion, kSetupCaption, MB_OKCANCEL) == IDOK) EndProgram();
 }
 
+engine::InstallLog& TInstallProgressView::Log() const {
+  engine::InstallLog* log = FMainView->Ports().log;
+  return log ? *log : engine::NoLog();
+}
+
 void TInstallProgressView::EndProgram() {
+  Log().Line("Exit code: 0");
   FMainView->Ports().exit.ExitProcess(0);
   std::abort();  // not reached: the exit port does not return
 }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "setup/engine/install_log.h"
 #include "toolkit/form.h"
 
 class TMainView;
@@ -20,6 +21,7 @@ class TInstallProgressView : public toolkit::Form {
   bool SetProcessingText(const std::string& text);
   bool SetDetailsText(const std::string& text);
 
+  // The shared install run (install_engine.h), shown on this page.
   void RunInstall();
   bool CopyProductFile(const std::string& source, const std::string& destination);
 
@@ -39,5 +41,6 @@ class TInstallProgressView : public toolkit::Form {
   void Timer1Timer(toolkit::Object& sender);
   void btnCancelClick(toolkit::Object& sender);
   void OnClose(toolkit::Object& sender, toolkit::CloseAction& action);
+  engine::InstallLog& Log() const;
   [[noreturn]] void EndProgram();
 };

@@ -12,6 +12,7 @@ constexpr const char* kXmlOpenCommandKey = "xmlfile\\shell\\open\\command";
 constexpr const char* kXmlDdeKey = "xmlfile\\shell\\open\\ddeexec";
 constexpr const char* kUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessal";
 constexpr const char* kProductName = "Tessal";
+constexpr const char* kProductVersion = "1.2.0.0";  // the version resource's product version
 constexpr const char* kLinkName = "\\Tessal.lnk";
 constexpr const char* kProgramGroup = "\\Tessal";
 constexpr DWORD kPathBuffer = MAX_PATH;
@@ -36,33 +37,67 @@ bool ReadShellFolder(platform::Registry& registry, HKEY key, const char* valueNa
 }
 
 void WriteShortcut(platform::ShellLinks& links, const std::string& launcher, const std::string& linkPath,
-                   const std::string& installFolder) {
-  if (!FitsPathBuffer(linkPath)) return;  // no room for it: this shortcut is skipped
+                   const std::string& installFolder, InstallLog& log) {
+  if (!FitsPathBuffer(linkPath)) {  // no room for it: this shortcut is skipped
+    log.Line("Shortcut skipped, its path is too long: " + linkPath);
+    return;
+  }
   links.CoInitialize(nullptr);
-  CreateShellLink(links, launcher, linkPath, installFolder);  // a failed shortcut does not stop the next
+  // A failed shortcut does not stop the next.
+  HRESULT result = CreateShellLink(links, launcher, linkPath, installFolder);
   links.CoUninitialize();
+  if (SUCCEEDED(result))
+    log.Line("Shortcut written: " + linkPath + " -> " + launcher);
+  else
+    log.Line("Shortcut could not be written (" + HexCode(static_cast<unsigned long>(result)) + "): " + linkPath);
 }
 
-bool SetString(platform::Registry& registry, HKEY key, const char* name, const std::string& text) {
-  return registry.RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                                 static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+// Logs "KEY\NAME = shown" when the value was written, the error when not.
+bool Logged(LONG result, InstallLog& log, const std::string& keyName, const char* name, const std::string& shown) {
+  const std::string value = keyName + "\\" + (name ? name : "(default)");
+  if (result == ERROR_SUCCESS)
+    log.Line("Registry value written: " + value + " = " + shown);
+  else
+    log.Line("Registry value could not be written (error " + std::to_string(result) + "): " + value);
+  return result == ERROR_SUCCESS;
 }
 
-HKEY CreateKey(platform::Registry& registry, HKEY root, const char* subKey) {
+bool SetString(platform::Registry& registry, HKEY key, const char* name, const std::string& text,
+               InstallLog& log = NoLog(), const std::string& keyName = "") {
+  LONG result = registry.RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                                        static_cast<DWORD>(text.size() + 1));
+  return Logged(result, log, keyName, name, text);
+}
+
+bool SetDword(platform::Registry& registry, HKEY key, const char* name, DWORD number, InstallLog& log,
+              const std::string& keyName) {
+  LONG result = registry.RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+  return Logged(result, log, keyName, name, std::to_string(number) + " (REG_DWORD)");
+}
+
+HKEY CreateKey(platform::Registry& registry, HKEY root, const char* subKey, InstallLog& log,
+               const std::string& keyName) {
   HKEY key = nullptr;
   char emptyClass[] = "";
   DWORD disposition = 0;
-  if (registry.RegCreateKeyExA(root, subKey, 0, emptyClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
-                               &disposition) != ERROR_SUCCESS)
-    return nullptr;
-  return key;
+  LONG result = registry.RegCreateKeyExA(root, subKey, 0, emptyClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                                         &key, &disposition);
+  if (result == ERROR_SUCCESS) return key;
+  log.Line("Registry key could not be created or opened (error " + std::to_string(result) + "): " + keyName);
+  return nullptr;
 }
 
 }  // namespace
 
-void CreateShortcuts(ShellPorts& ports, const std::string& installFolder, bool startMenu, bool desktop, bool sendTo) {
+void CreateShortcuts(ShellPorts& ports, const std::string& installFolder, bool startMenu, bool desktop, bool sendTo,
+                     InstallLog& log) {
   HKEY key = nullptr;
-  if (ports.registry.RegOpenKeyExA(HKEY_CURRENT_USER, kShellFoldersKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+  LONG opened = ports.registry.RegOpenKeyExA(HKEY_CURRENT_USER, kShellFoldersKey, 0, KEY_READ, &key);
+  if (opened != ERROR_SUCCESS) {
+    log.Line("No shortcut made: HKCU\\" + std::string(kShellFoldersKey) + " could not be opened (error " +
+             std::to_string(opened) + ")");
+    return;
+  }
   const std::string launcher = LauncherPath(installFolder);
 
   const struct {
@@ -74,13 +109,19 @@ void CreateShortcuts(ShellPorts& ports, const std::string& installFolder, bool s
   for (const auto& place : places) {
     if (!place.wanted) continue;
     std::string folder;
-    if (!ReadShellFolder(ports.registry, key, place.valueName, folder)) break;  // and no later shortcut either
+    if (!ReadShellFolder(ports.registry, key, place.valueName, folder)) {  // and no later shortcut either
+      log.Line(std::string("No further shortcut made: the shell folder \"") + place.valueName + "\" could not be read");
+      break;
+    }
     if (place.programGroup) {
       folder += kProgramGroup;
-      if (!FitsPathBuffer(folder)) continue;
+      if (!FitsPathBuffer(folder)) {
+        log.Line("Shortcut skipped, its path is too long: " + folder);
+        continue;
+      }
       ports.files.CreateDirectoryA(folder.c_str(), nullptr);  // an existing group is simply reused
     }
-    WriteShortcut(ports.links, launcher, folder + kLinkName, installFolder);
+    WriteShortcut(ports.links, launcher, folder + kLinkName, installFolder, log);
   }
   ports.registry.RegCloseKey(key);
 }
@@ -109,16 +150,26 @@ std::string XmlOpenCommand(const std::string& installFolder) {
   return command;
 }
 
-void AssociateXmlFiles(platform::Registry& registry, const std::string& installFolder) {
+void AssociateXmlFiles(platform::Registry& registry, const std::string& installFolder, InstallLog& log) {
   const std::string command = XmlOpenCommand(installFolder);
-  HKEY key = CreateKey(registry, HKEY_CLASSES_ROOT, kXmlOpenCommandKey);
+  const std::string keyName = std::string("HKCR\\") + kXmlOpenCommandKey;
+  HKEY key = CreateKey(registry, HKEY_CLASSES_ROOT, kXmlOpenCommandKey, log, keyName);
   if (!key) return;
-  bool written = SetString(registry, key, nullptr, command);
+  bool written = SetString(registry, key, nullptr, command, log, keyName);
   registry.RegCloseKey(key);
   if (!written) return;
   // Without ddeexec the shell runs the command itself instead of opening a
   // DDE conversation with a program that is not ours.
+  auto present = [&registry] {
+    HKEY dde = nullptr;
+    if (registry.RegOpenKeyExA(HKEY_CLASSES_ROOT, kXmlDdeKey, 0, KEY_READ, &dde) != ERROR_SUCCESS) return false;
+    registry.RegCloseKey(dde);
+    return true;
+  };
+  if (!present()) return;
   DeleteKeyTree(registry, HKEY_CLASSES_ROOT, kXmlDdeKey);
+  log.Line((present() ? "Registry key could not be deleted: HKCR\\" : "Registry key deleted: HKCR\\") +
+           std::string(kXmlDdeKey));
 }
 
 void DeleteKeyTree(platform::Registry& registry, HKEY root, const std::string& subKey) {
@@ -141,11 +192,21 @@ void DeleteKeyTree(platform::Registry& registry, HKEY root, const std::string& s
   registry.RegDeleteKeyA(root, subKey.c_str());
 }
 
-void RegisterUninstall(platform::Registry& registry, const std::string& installFolder) {
+void RegisterUninstall(platform::Registry& registry, const std::string& installFolder, DWORD estimatedSizeKiB,
+                       InstallLog& log) {
   const std::string uninstaller = installFolder + "\\Uninstall.exe";
-  HKEY key = CreateKey(registry, HKEY_LOCAL_MACHINE, kUninstallKey);
+  const std::string keyName = std::string("HKLM\\") + kUninstallKey;
+  HKEY key = CreateKey(registry, HKEY_LOCAL_MACHINE, kUninstallKey, log, keyName);
   if (!key) return;
-  if (SetString(registry, key, "DisplayName", kProductName)) SetString(registry, key, "UninstallString", uninstaller);
+  // In this order, each only after the one before it was written.
+  (void)(SetString(registry, key, "DisplayName", kProductName, log, keyName) &&
+         SetString(registry, key, "UninstallString", uninstaller, log, keyName) &&
+         SetString(registry, key, "DisplayIcon", LauncherPath(installFolder), log, keyName) &&
+         SetString(registry, key, "DisplayVersion", kProductVersion, log, keyName) &&
+         SetString(registry, key, "InstallLocation", installFolder, log, keyName) &&
+         SetDword(registry, key, "EstimatedSize", estimatedSizeKiB, log, keyName) &&
+         SetDword(registry, key, "NoModify", 1, log, keyName) && SetDword(registry, key, "NoRepair", 1, log, keyName) &&
+         SetString(registry, key, "QuietUninstallString", "\"" + uninstaller + "\" /SILENT", log, keyName));
   registry.RegCloseKey(key);
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "setup/engine/Unit7.h"
+#include "setup/engine/install_engine.h"
 #include "setup/forms/forms.h"
 #include "setup/wizard/Unit3.h"
 #include "setup/wizard/Unit4.h"
@@ -66,6 +67,7 @@ void TMainView::OnShow(toolkit::Object&) {
   for (toolkit::Form* child : children) child->Close();
 
   CheckJavaRuntime(FJavaCheck, ports_.registry, ports_.files);
+  if (ports_.log) ports_.log->Line(engine::JavaCheckLogLine(FJavaCheck));
   if (FJavaCheck.Status != jcOK) {
     if (ShowMessageBox(JavaCheckMessage(FJavaCheck) + kContinueSuffix, kSetupCaption, MB_YESNO) == IDNO)
       App().Terminate();

@@ -1,17 +1,16 @@
 #include "setup/wizard/Unit4.h"
 
-#include <cstring>
-
 #include "common/paths.h"
 #include "common/text.h"
 #include "setup/forms/forms.h"
 #include "setup/wizard/Shgetfldr.h"
 #include "setup/wizard/Unit1.h"
+#include "setup/wizard/program_files_dir.h"
 #include "setup/wizard/setup_texts.h"
 
 namespace {
 
-const std::string DefaultFolderName = "tessal";
+const std::string DefaultFolderName = kDefaultFolderName;
 const char* const kCreateQuestion = "新規フォルダを作成しますか？";
 const char* const kCreateFailed = "フォルダの作成に失敗しました。";
 const char* const kBrowseTitle = "インストールフォルダを選択してください。";
@@ -44,21 +43,7 @@ bool TSelectInstallFolderView::UpdateNextButton() {
   return enabled;
 }
 
-std::string TSelectInstallFolderView::GetProgramFilesDir() {
-  HKEY key = nullptr;
-  if (ports_.registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", 0, KEY_READ,
-                                    &key) != ERROR_SUCCESS)
-    return "";
-  char buffer[MAX_PATH] = {};
-  DWORD size = MAX_PATH;
-  LONG rc = ports_.registry.RegQueryValueExA(key, "ProgramFilesDir", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer),
-                                             &size);
-  ports_.registry.RegCloseKey(key);
-  if (rc != ERROR_SUCCESS) return "";
-  // The type is not checked: data filling the buffer without a terminator
-  // ends at the buffer's end.
-  return std::string(buffer, strnlen(buffer, size < MAX_PATH ? size : MAX_PATH)) + "\\";
-}
+std::string TSelectInstallFolderView::GetProgramFilesDir() { return ProgramFilesDir(ports_.registry); }
 
 void TSelectInstallFolderView::OnChange(toolkit::Object&) { UpdateNextButton(); }
 

@@ -8,6 +8,7 @@
 #include "platform/process_exit.h"
 #include "platform/registry.h"
 #include "platform/shell_links.h"
+#include "setup/engine/install_log.h"
 
 struct SetupPorts {
   platform::Registry& registry;
@@ -16,4 +17,6 @@ struct SetupPorts {
   platform::Process& process;
   platform::ProcessExit& exit;
   platform::FolderBrowser& browser;
+  // The administrator's log (/LOG); null when none was asked for.
+  engine::InstallLog* log = nullptr;
 };

@@ -1,3 +1,4 @@
+#include "platform/fake/fake_append_file.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_registry.h"
 #include "tests/contract/ports/harness.h"
@@ -13,6 +14,7 @@ class FakeFileSystemHarness final : public FileSystemHarness {
     files_.SetModulePath("C:\\tests\\file_system_contract.exe");
   }
   platform::FileSystem& Port() override { return files_; }
+  platform::AppendFile& Appender() override { return appender_; }
   std::string Scratch() override { return kScratch; }
   void WriteFile(const std::string& path, const std::string& content) override { files_.AddFile(path, content); }
   std::string ReadFile(const std::string& path) override { return files_.FileContent(path).value_or("<missing>"); }
@@ -21,6 +23,7 @@ class FakeFileSystemHarness final : public FileSystemHarness {
  private:
   static constexpr const char* kScratch = "C:\\contract";
   platform::FakeFileSystem files_;
+  platform::FakeAppendFile appender_{files_};
 };
 
 class FakeRegistryHarness final : public RegistryHarness {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/append_file.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
 
@@ -15,6 +16,8 @@ class FileSystemHarness {
  public:
   virtual ~FileSystemHarness() = default;
   virtual platform::FileSystem& Port() = 0;
+  // The append port over the same files.
+  virtual platform::AppendFile& Appender() = 0;
   // An existing empty folder, without a trailing backslash.
   virtual std::string Scratch() = 0;
   virtual void WriteFile(const std::string& path, const std::string& content) = 0;

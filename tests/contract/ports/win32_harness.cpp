@@ -4,6 +4,7 @@
 
 #include <atomic>
 
+#include "platform/win32/win32_append_file.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
 #include "tests/contract/ports/harness.h"
@@ -23,6 +24,7 @@ class Win32FileSystemHarness final : public FileSystemHarness {
   }
   ~Win32FileSystemHarness() override { e2e::RemoveTree(scratch_); }
   platform::FileSystem& Port() override { return files_; }
+  platform::AppendFile& Appender() override { return appender_; }
   std::string Scratch() override { return scratch_; }
   void WriteFile(const std::string& path, const std::string& content) override { e2e::WriteFile(path, content); }
   std::string ReadFile(const std::string& path) override { return e2e::ReadFile(path); }
@@ -35,6 +37,7 @@ class Win32FileSystemHarness final : public FileSystemHarness {
  private:
   std::string scratch_;
   platform::Win32FileSystem files_;
+  platform::Win32AppendFile appender_;
 };
 
 void DeleteKeyTree(HKEY root, const std::string& path) {

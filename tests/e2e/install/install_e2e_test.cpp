@@ -2,6 +2,10 @@
 // outside: files, attributes, shortcuts, registry, the completion page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <optional>
+
 #include "tests/e2e/wizard/setup_session.h"
 #include "tests/support/bytes.h"
 
@@ -14,6 +18,79 @@ const std::string kJavaHome = "C:\\Java\\jre1.8";
 const std::string kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const std::string kUninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessal";
 const char* const kProductFiles[] = {"tessal.jar", "tessal.exe", "boot.ini", "readme.txt", "Uninstall.exe", "jh.jar"};
+const std::string kXmlCommandKey = "xmlfile\\shell\\open\\command";
+const std::string kOldXmlCommand = "\"C:\\old\\viewer.exe\" \"%1\"";
+
+// A REG_DWORD value, or nullopt when it is missing or of another type.
+std::optional<DWORD> RegDword(HKEY root, const std::string& keyPath, const std::string& name) {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
+  DWORD value = 0, size = sizeof value, type = 0;
+  LONG rc = ::RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+  ::RegCloseKey(key);
+  if (rc != ERROR_SUCCESS || type != REG_DWORD) return std::nullopt;
+  return value;
+}
+
+// The values beside DisplayName and UninstallString, for an install folder.
+void ExpectEntryValues(const std::string& folder, DWORD sizeKiB) {
+  EXPECT_BYTES(RegString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"), folder + "\\Uninstall.exe");
+  EXPECT_BYTES(RegString(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayIcon"), folder + "\\tessal.exe");
+  EXPECT_BYTES(RegString(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayVersion"), "1.2.0.0");
+  EXPECT_BYTES(RegString(HKEY_LOCAL_MACHINE, kUninstallKey, "InstallLocation"), folder);
+  EXPECT_EQ(RegDword(HKEY_LOCAL_MACHINE, kUninstallKey, "EstimatedSize"), sizeKiB);
+  EXPECT_EQ(RegDword(HKEY_LOCAL_MACHINE, kUninstallKey, "NoModify"), 1u);
+  EXPECT_EQ(RegDword(HKEY_LOCAL_MACHINE, kUninstallKey, "NoRepair"), 1u);
+  EXPECT_BYTES(RegString(HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString"),
+               "\"" + folder + "\\Uninstall.exe\" /SILENT");
+}
+
+// One run of Setup.exe from the medium, and every top-level window (shown
+// or not) that its process owned at any moment while it ran.
+struct WatchedRun {
+  long exitCode = -1;
+  std::vector<std::string> windows;  // "class: caption"
+};
+
+WatchedRun RunWatched(const std::string& arguments, DWORD timeoutMs, bool stopAtFirstWindow = false) {
+  WatchedRun run;
+  Started setup = Start("\"" + kMedium + "\\Setup.exe\" " + arguments, kMedium);
+  if (!setup.ok()) return run;
+  struct Visit {
+    DWORD processId;
+    std::vector<std::string>* seen;
+    static BOOL CALLBACK Each(HWND window, LPARAM param) {
+      auto* visit = reinterpret_cast<Visit*>(param);
+      DWORD owner = 0;
+      ::GetWindowThreadProcessId(window, &owner);
+      if (owner != visit->processId) return TRUE;
+      char caption[256] = {};
+      ::GetWindowTextA(window, caption, sizeof caption);
+      std::string entry = ClassName(window) + ": " + caption;
+      if (std::find(visit->seen->begin(), visit->seen->end(), entry) == visit->seen->end())
+        visit->seen->push_back(entry);
+      return TRUE;
+    }
+  } visit{setup.id, &run.windows};
+  // No sleep between looks: a window that lives for a moment is still seen.
+  const DWORD start = ::GetTickCount();
+  while (::WaitForSingleObject(setup.process, 0) == WAIT_TIMEOUT && ::GetTickCount() - start < timeoutMs &&
+         !(stopAtFirstWindow && !run.windows.empty()))
+    ::EnumWindows(Visit::Each, reinterpret_cast<LPARAM>(&visit));
+  run.exitCode = WaitForExit(setup, 0);
+  if (run.exitCode == -1) {
+    Kill(setup);
+    WaitForExit(setup, 5000);
+  }
+  ::CloseHandle(setup.process);
+  return run;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
+}
 
 class InstallE2E : public ::testing::Test {
  protected:
@@ -104,6 +181,7 @@ TEST_F(InstallE2E, EveryOptionInstallsFilesShortcutsAssociationAndEntry) {
   EXPECT_BYTES(RegString(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName"), "Tessal");
   EXPECT_BYTES(RegString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"),
                "C:\\Program Files\\tessal\\Uninstall.exe");
+  ExpectEntryValues(kInstall, 1);  // the six files hold 87 bytes
 
   // OK opens the read-me in Notepad and ends the setup program with 0.
   Click(Button(completed, "OK"));
@@ -222,6 +300,113 @@ TEST_F(InstallE2E, WesternLocaleMediumInAnAccentedFolderInstallsEveryFile) {
   for (const char* name : kProductFiles)
     EXPECT_EQ(ReadFile(kInstall + "\\" + name), std::string("file ") + name) << name;
   RemoveTree(medium);
+}
+
+// Unattended installs: no window at any moment, the exit code, and what
+// each leaves on the machine and in its log.
+TEST_F(InstallE2E, SilentInstallsShowNoWindowAndEndWithTheirExitCodes) {
+  const std::string log = "C:\\silent logs\\setup.log";
+  const std::string dbcsFolder = "C:\\表 ソフト\\tessal";  // 表 = 95 5C, ソ = 83 5C
+  const struct {
+    const char* name;
+    std::function<void()> arrange;
+    std::string arguments;
+    long exitCode;
+    std::string folder;       // where the launcher goes, or "" when nothing is copied
+    bool links, association;  // all three shortcuts / the XML open command made
+    DWORD sizeKiB;            // of the installed files, rounded up
+    std::string logLine;
+  } rows[] = {
+      {"no tasks", nullptr, "/SILENT", 0, kInstall, false, false, 1,
+       "Copied: C:\\medium\\tessal.exe -> " + kInstall + "\\tessal.exe (15 bytes)"},
+      {"all four tasks, a long copy", [] { WriteFile(kMedium + "\\tessal.jar", std::string(100u << 20, 'J')); },
+       "/tasks=\"desktop,xml,sendto,startmenu\" /SILENT", 0, kInstall, true, true, 102401,
+       "Registry key deleted: HKCR\\xmlfile\\shell\\open\\ddeexec"},
+      {"a double-byte folder with a blank", nullptr,
+       "/SILENT /TASKS=startmenu,desktop,sendto /DIR=\"" + dbcsFolder + "\"", 0, dbcsFolder, true, false, 1,
+       "Shortcut written: " + desktop + "\\Tessal.lnk -> " + dbcsFolder + "\\tessal.exe"},
+      {"a folder that cannot be created", [] { WriteFile("C:\\blocker", "a file"); },
+       "/SILENT /DIR=C:\\blocker\\tessal", 2, "", false, false, 0,
+       "Install folder could not be created: C:\\blocker\\tessal"},
+      {"a file missing from the medium", [] { ::DeleteFileA((kMedium + "\\readme.txt").c_str()); }, "/SILENT", 0,
+       kInstall, false, false, 1, "Skipped, not on the medium: C:\\medium\\readme.txt"},
+      {"a copy that fails", [] { MakeFolders(kInstall + "\\boot.ini"); }, "/SILENT", 3, "", false, false, 0,
+       "Copy failed (error 5): C:\\medium\\boot.ini -> " + kInstall + "\\boot.ini"},
+  };
+  const std::string artifacts = WindowsPath(Environment("TESSAL_ARTIFACTS"));
+  int set = 0;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    TearDown();
+    SetUp();
+    RemoveTree("C:\\silent logs");
+    MakeFolders("C:\\silent logs");
+    if (row.arrange) row.arrange();
+    WatchedRun run = RunWatched(row.arguments + " /LOG=\"" + log + "\"", 120000);
+    EXPECT_EQ(run.exitCode, row.exitCode);
+    EXPECT_TRUE(run.windows.empty()) << Joined(run.windows);
+
+    const std::string text = ReadFile(log);
+    EXPECT_EQ(text.rfind("Setup started: \"" + kMedium + "\\Setup.exe\" ", 0), 0u) << text;
+    EXPECT_NE(text.find("\r\nJava check: jcOK (extension folder " + kJavaHome + "\\lib\\ext)\r\n"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\r\n" + row.logLine + "\r\n"), std::string::npos) << text;
+    EXPECT_TRUE(text.ends_with("\r\nExit code: " + std::to_string(row.exitCode) + "\r\n")) << text;
+
+    if (!row.folder.empty()) {
+      EXPECT_EQ(ReadFile(row.folder + "\\tessal.exe"), "file tessal.exe");
+      EXPECT_EQ(Attributes(row.folder + "\\tessal.exe") & FILE_ATTRIBUTE_READONLY, 0u);
+      EXPECT_EQ(ReadFile(kJavaHome + "\\lib\\ext\\jh.jar"), "file jh.jar");
+      EXPECT_BYTES(RegString(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName"), "Tessal");
+      ExpectEntryValues(row.folder, row.sizeKiB);
+    } else {
+      EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+    }
+    if (row.logLine.starts_with("Skipped")) {
+      EXPECT_FALSE(FileExists(kInstall + "\\readme.txt"));
+    }
+    EXPECT_BYTES(RegString(HKEY_CLASSES_ROOT, kXmlCommandKey, ""),
+                 row.association ? "\"" + row.folder + "\\tessal.exe\" \"%1\"" : kOldXmlCommand);
+
+    const std::string links[] = {programs + "\\Tessal\\Tessal.lnk", desktop + "\\Tessal.lnk", sendTo + "\\Tessal.lnk"};
+    for (const std::string& link : links) {
+      EXPECT_EQ(FileExists(link), row.links) << link;
+      if (!row.links) continue;
+      Shortcut read = ReadShortcut(link);
+      EXPECT_BYTES(read.target, row.folder + "\\tessal.exe") << link;
+      EXPECT_BYTES(read.workingDirectory, row.folder) << link;
+    }
+    // Left for lnkinfo, with what each set must say.
+    if (row.links && !Environment("TESSAL_ARTIFACTS").empty()) {
+      const std::string copies = artifacts + "\\silent" + std::to_string(++set);
+      RemoveTree(copies);
+      MakeFolders(copies);
+      const char* names[] = {"programs.lnk", "desktop.lnk", "sendto.lnk"};
+      for (int i = 0; i < 3; ++i) ::CopyFileA(links[i].c_str(), (copies + "\\" + names[i]).c_str(), FALSE);
+      WriteFile(copies + "\\expected.txt", row.folder + "\\tessal.exe\n" + row.folder + "\n");
+    }
+    RemoveTree(row.folder.empty() ? kInstall : row.folder);
+  }
+  RemoveTree("C:\\表 ソフト");
+  RemoveTree("C:\\silent logs");
+  ::DeleteFileA("C:\\blocker");
+}
+
+TEST_F(InstallE2E, WrongSilentCommandLinesExitWithOneAndChangeNothing) {
+  for (const char* arguments : {"/SILENT /DIR", "/SILENT /TASKS=foo", "/SILENT /QUIET"}) {
+    SCOPED_TRACE(arguments);
+    WatchedRun run = RunWatched(arguments, 30000);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.windows.empty()) << Joined(run.windows);
+    EXPECT_FALSE(FolderExists(kInstall));
+    EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+    EXPECT_BYTES(RegString(HKEY_CLASSES_ROOT, kXmlCommandKey, ""), kOldXmlCommand);
+  }
+  // Without /SILENT a line it cannot read is ignored and the wizard opens,
+  // as before; the watcher sees its windows.
+  WatchedRun wizard = RunWatched("/DIR", 15000, true);
+  EXPECT_FALSE(wizard.windows.empty());
+  EXPECT_EQ(wizard.exitCode, -1) << "still running when stopped";
 }
 
 }  // namespace

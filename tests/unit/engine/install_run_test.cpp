@@ -128,6 +128,12 @@ TEST_F(InstallRun, TheChoicesReachTheShellIntegration) {
 }
 
 TEST_F(InstallRun, AbortAnsweredCancelGoesOnAndOkEndsTheProgramBeforeTheNextStep) {
+  // With /LOG the wizard's run is logged too, up to the exit it takes.
+  struct : engine::InstallLog {
+    std::vector<std::string> lines;
+    void Line(const std::string& text) override { lines.push_back(text); }
+  } log;
+  ports.log = &log;
   ReachProgressPage();
   int passes = 0;
   duringRun = [&] {
@@ -146,6 +152,13 @@ TEST_F(InstallRun, AbortAnsweredCancelGoesOnAndOkEndsTheProgramBeforeTheNextStep
   EXPECT_FALSE(registry.KeyExists(kUninstallKey));
   EXPECT_EQ(links.SavedCount(), 0);
   EXPECT_EQ(Page<TCompletedInstallView>(), nullptr);
+  EXPECT_EQ(log.lines, (std::vector<std::string>{
+                           "Java check: jcOK (extension folder C:\\Java\\jre\\lib\\ext)",
+                           "Install folder created: " + kInstall,
+                           "Copied: D:\\medium\\tessal.jar -> " + kInstall + "\\tessal.jar (10 bytes)",
+                           "Copied: D:\\medium\\tessal.exe -> " + kInstall + "\\tessal.exe (10 bytes)",
+                           "Exit code: 0",
+                       }));
 }
 
 TEST_F(InstallRun, AFolderThatCannotBeMadeFailsOnTheFirstExistingFile) {

@@ -1,0 +1,36 @@
+// The setup program's switches for unattended installs:
+//   Setup.exe /SILENT [/DIR="folder"] [/TASKS="list"] [/LOG="file"]
+// Switches are case-insensitive, in any order, each at most once; a value
+// follows "=" and may be quoted (for blanks); its bytes are kept as given,
+// double-byte characters included. The tasks are a comma-separated subset
+// of sendto, xml, startmenu and desktop; an empty list means none.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace engine {
+
+struct SetupCommandLine {
+  bool valid = true;
+  std::string error;    // why the line is not valid, for the log
+  bool silent = false;  // /SILENT was given, also on a line that is not valid
+  std::optional<std::string> folder;
+  std::optional<std::string> logFile;
+  bool sendTo = false;
+  bool xml = false;
+  bool startMenu = false;
+  bool desktop = false;
+};
+
+// What follows the program name in a full command line (GetCommandLineA):
+// the name is quoted or ends at the first blank or tab, and the blanks after
+// it are skipped. Double-byte characters are stepped over whole. A line
+// that starts with a switch has no program name in it.
+std::string SkipProgramName(const std::string& commandLine);
+
+// Reads the arguments; an unknown switch, a value missing or given where
+// none belongs, a switch given twice or an unknown task make it not valid.
+SetupCommandLine ParseSetupCommandLine(const std::string& arguments);
+
+}  // namespace engine
