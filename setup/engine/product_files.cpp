@@ -15,8 +15,10 @@ bool FileExists(platform::FileSystem& files, const std::string& path) {
 }  // namespace
 
 std::string SetupFolder(platform::FileSystem& files) {
-  char path[MAX_PATH] = {};
-  DWORD length = files.GetModuleFileNameA(nullptr, path, MAX_PATH);
+  // Asked with room to spare: a name cut to fit MAX_PATH can end short of
+  // the buffer (before a double-byte character) and still look whole.
+  char path[4 * MAX_PATH] = {};
+  DWORD length = files.GetModuleFileNameA(nullptr, path, sizeof path);
   if (length == 0 || length >= MAX_PATH) throw Exception("setup folder unavailable");
   return common::ParentPart(std::string(path, length));
 }

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/cp932.h"
+#include "platform/lead_byte.h"
 
 namespace engine {
 
@@ -40,7 +40,7 @@ std::vector<Token> Tokens(const std::string& arguments) {
     bool quoted = false;
     for (; i < arguments.size() && (quoted || !IsBlank(arguments[i])); ++i) {
       char c = arguments[i];
-      if (platform::IsCp932LeadByte(c) && i + 1 < arguments.size()) {
+      if (platform::IsLeadByte(c) && i + 1 < arguments.size()) {
         std::string& part = token.hasEquals ? token.value : token.name;
         part += c;
         part += arguments[++i];
@@ -96,7 +96,7 @@ std::string SkipProgramName(const std::string& commandLine) {
   if (quoted) ++i;
   for (; i < commandLine.size(); ++i) {
     char c = commandLine[i];
-    if (platform::IsCp932LeadByte(c)) {
+    if (platform::IsLeadByte(c)) {
       ++i;
       continue;
     }

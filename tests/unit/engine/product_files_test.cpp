@@ -32,6 +32,10 @@ TEST(SetupFolder, IsTheProgramsFolderWithItsBackslashAndNeverACutPath) {
   EXPECT_BYTES(engine::SetupFolder(files), "D:\\セットアップ\\");
   files.SetModulePath("D:\\" + std::string(300, 'x') + "\\Setup.exe");
   EXPECT_THROW(engine::SetupFolder(files), Exception);
+  // Cut before a double-byte character, the name comes back short of the
+  // buffer as if it were whole.
+  files.SetModulePath("D:\\" + std::string(256, 'x') + "表\\Setup.exe");
+  EXPECT_THROW(engine::SetupFolder(files), Exception);
 }
 
 class CopyProductFile : public ::testing::Test {
