@@ -2,8 +2,8 @@
 // itself that outlives it. The temporary folder, a file held open (to be
 // deleted when its last handle closes), a handle to this process that a
 // child can inherit and wait on, a named mutex that the child inherits too
-// (so that the pair counts as one running program), a pause between retries,
-// and appending to a log file; with the Win32 names, arguments and results.
+// (so that the pair counts as one running program) and a pause between
+// retries; with the Win32 names, arguments and results.
 // Starting and waiting are the process port's.
 #pragma once
 
@@ -12,14 +12,9 @@
 #ifndef _WIN32
 constexpr DWORD GENERIC_READ = 0x80000000u;
 constexpr DWORD FILE_SHARE_READ = 0x00000001;
-constexpr DWORD FILE_SHARE_WRITE = 0x00000002;
 constexpr DWORD FILE_SHARE_DELETE = 0x00000004;
 constexpr DWORD OPEN_EXISTING = 3;
 constexpr DWORD FILE_FLAG_DELETE_ON_CLOSE = 0x04000000;
-constexpr DWORD FILE_APPEND_DATA = 0x0004;
-constexpr DWORD OPEN_ALWAYS = 4;
-struct OVERLAPPED;
-using LPOVERLAPPED = OVERLAPPED*;
 #endif
 
 namespace platform {
@@ -41,8 +36,6 @@ class Handover {
   // GetLastError says ERROR_ALREADY_EXISTS when it was there before.
   virtual HANDLE CreateMutexA(LPSECURITY_ATTRIBUTES security, BOOL initialOwner, LPCSTR name) = 0;
   virtual DWORD GetLastError() = 0;
-  // On a handle opened with FILE_APPEND_DATA, every write goes to the end.
-  virtual BOOL WriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) = 0;
 };
 
 }  // namespace platform

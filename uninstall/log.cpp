@@ -6,15 +6,9 @@ namespace uninstall {
 
 void Log::Line(const std::string& text) {
   if (path_.empty()) return;
-  // FILE_APPEND_DATA without FILE_WRITE_DATA: every write lands at the end,
-  // also when another program appends to the same file meanwhile.
-  HANDLE file = handover_.CreateFileA(path_.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;  // a log that cannot be written does not stop the uninstall
   const std::string line = text + "\r\n";
-  DWORD written = 0;
-  handover_.WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-  handover_.CloseHandle(file);
+  // A log that cannot be written does not stop the uninstall.
+  appender_.AppendToFileA(path_.c_str(), line.data(), static_cast<DWORD>(line.size()));
 }
 
 void Log::Items(const char* prefix, const std::vector<std::string>& items) {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/handover.h"
+#include "platform/append_file.h"
 #include "uninstall/outcome.h"
 
 namespace uninstall {
@@ -14,14 +14,14 @@ namespace uninstall {
 class Log {
  public:
   // An empty path: no log, and every line is dropped.
-  Log(platform::Handover& handover, std::string path) : handover_(handover), path_(std::move(path)) {}
+  Log(platform::AppendFile& appender, std::string path) : appender_(appender), path_(std::move(path)) {}
 
   void Line(const std::string& text);
   void Items(const char* prefix, const std::vector<std::string>& items);
   void Record(const Outcome& outcome);
 
  private:
-  platform::Handover& handover_;
+  platform::AppendFile& appender_;
   std::string path_;
 };
 

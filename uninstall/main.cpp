@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "platform/win32/win32_append_file.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_handover.h"
 #include "platform/win32/win32_message_box.h"
@@ -22,7 +23,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   platform::Win32Process process;
   platform::Win32Handover handover;
   platform::Win32SystemFolders system;
-  uninstall::UninstallPorts ports{registry, files, links, messages, process, handover, system};
+  platform::Win32AppendFile log;
+  uninstall::UninstallPorts ports{registry, files, links, messages, process, handover, system, log};
   // The whole command line: the runtime's split of it breaks an unquoted
   // double-byte program path (the arguments passed to WinMain among them).
   const char* commandLine = ::GetCommandLineA();

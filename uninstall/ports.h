@@ -1,6 +1,7 @@
 // The ports the uninstaller works through.
 #pragma once
 
+#include "platform/append_file.h"
 #include "platform/file_system.h"
 #include "platform/handover.h"
 #include "platform/message_box.h"
@@ -19,6 +20,7 @@ struct UninstallPorts {
   platform::Process& process;
   platform::Handover& handover;
   platform::SystemFolders& system;
+  platform::AppendFile& log;
 };
 
 }  // namespace uninstall

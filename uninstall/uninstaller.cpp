@@ -120,7 +120,7 @@ int RunUninstaller(UninstallPorts& ports, const std::string& commandLine) {
     if (!parse.silentSeen) Say(ports, kBadStart);
     return kExitBadCommandLine;
   }
-  Log log(ports.handover, parse.switches->log);
+  Log log(ports.log, parse.switches->log);
   log.Line(kLogStart + commandLine);
   Run run{ports, parse.switches->silent, log};
   const int code = RunFromInstallFolder(run, ownPath);

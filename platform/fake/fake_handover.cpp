@@ -11,50 +11,27 @@ DWORD FakeHandover::GetTempPathA(DWORD size, LPSTR buffer) {
   return length;
 }
 
-HANDLE FakeHandover::CreateFileA(LPCSTR path, DWORD access, DWORD, LPSECURITY_ATTRIBUTES security, DWORD disposition,
+HANDLE FakeHandover::CreateFileA(LPCSTR path, DWORD, DWORD, LPSECURITY_ATTRIBUTES security, DWORD disposition,
                                  DWORD flags, HANDLE) {
-  // Opening an existing file, and opening or making one to append to.
-  if (!path || (disposition != OPEN_EXISTING && disposition != OPEN_ALWAYS)) return INVALID_HANDLE_VALUE;
-  if (!files_.FileExists(path)) {
-    DWORD attributes = files_.GetFileAttributesA(path);
-    if (disposition != OPEN_ALWAYS || attributes != INVALID_FILE_ATTRIBUTES) {
-      lastError_ = attributes == INVALID_FILE_ATTRIBUTES ? ERROR_FILE_NOT_FOUND : ERROR_ACCESS_DENIED;
-      return INVALID_HANDLE_VALUE;
-    }
-    // Made the way CreateDirectoryA checks its place: the folder must be there.
-    if (!files_.CreateDirectoryA(path, nullptr)) {
-      lastError_ = ERROR_PATH_NOT_FOUND;
-      return INVALID_HANDLE_VALUE;
-    }
-    files_.RemoveDirectoryA(path);
-    files_.AddFile(path, "");
+  // Only opening an existing file is modelled.
+  if (!path || disposition != OPEN_EXISTING || !files_.FileExists(path)) {
+    lastError_ = ERROR_FILE_NOT_FOUND;
+    return INVALID_HANDLE_VALUE;
   }
-  Opened opened{path, 0, security && security->bInheritHandle, (flags & FILE_FLAG_DELETE_ON_CLOSE) != 0, "", false};
-  opened.append = (access & FILE_APPEND_DATA) != 0;
-  return NewHandle(opened);
+  return NewHandle(Opened{path, 0, security && security->bInheritHandle, (flags & FILE_FLAG_DELETE_ON_CLOSE) != 0, ""});
 }
 
 HANDLE FakeHandover::CreateMutexA(LPSECURITY_ATTRIBUTES security, BOOL, LPCSTR name) {
   bool existed = false;
   for (const auto& [handle, opened] : open_) existed = existed || (name && opened.mutexName == name);
   lastError_ = existed ? ERROR_ALREADY_EXISTS : 0;
-  Opened opened{"", 0, security && security->bInheritHandle, false, "", false};
+  Opened opened{"", 0, security && security->bInheritHandle, false, ""};
   opened.mutexName = name ? name : "";
   return NewHandle(opened);
 }
 
-BOOL FakeHandover::WriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED) {
-  auto opened = open_.find(file);
-  if (opened == open_.end() || !opened->second.append) return FALSE;
-  auto content = files_.FileContent(opened->second.path);
-  if (!content) return FALSE;
-  files_.AddFile(opened->second.path, *content + std::string(static_cast<const char*>(data), size));
-  if (written) *written = size;
-  return TRUE;
-}
-
 HANDLE FakeHandover::OpenProcess(DWORD, BOOL inheritHandle, DWORD processId) {
-  return NewHandle(Opened{"", processId, inheritHandle != FALSE, false, "", false});
+  return NewHandle(Opened{"", processId, inheritHandle != FALSE, false, ""});
 }
 
 BOOL FakeHandover::CloseHandle(HANDLE handle) {

@@ -1,6 +1,6 @@
 // The handover port in memory: a temporary folder of the fake file system,
-// files held open with or without deletion at their last close, files opened
-// for appending, process handles that remember whether they are inheritable,
+// files held open with or without deletion at their last close, process
+// handles that remember whether they are inheritable,
 // named mutexes that live while a handle to them is open, and pauses that
 // only add up.
 #pragma once
@@ -21,7 +21,6 @@ class FakeHandover final : public Handover {
     bool inheritable = false;
     bool deleteOnClose = false;
     std::string mutexName;  // "" unless a mutex handle
-    bool append = false;
   };
 
   explicit FakeHandover(FakeFileSystem& files) : files_(files) {}
@@ -35,7 +34,6 @@ class FakeHandover final : public Handover {
   void Sleep(DWORD milliseconds) override { slept_ += milliseconds; }
   HANDLE CreateMutexA(LPSECURITY_ATTRIBUTES security, BOOL initialOwner, LPCSTR name) override;
   DWORD GetLastError() override { return lastError_; }
-  BOOL WriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) override;
 
   // Test set-up and inspection.
   void SetTempPath(const std::string& path) { tempPath_ = path; }

@@ -25,8 +25,4 @@ HANDLE Win32Handover::CreateMutexA(LPSECURITY_ATTRIBUTES security, BOOL initialO
 
 DWORD Win32Handover::GetLastError() { return ::GetLastError(); }
 
-BOOL Win32Handover::WriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
-  return ::WriteFile(file, data, size, written, overlapped);
-}
-
 }  // namespace platform

@@ -16,7 +16,6 @@ class Win32Handover final : public Handover {
   void Sleep(DWORD milliseconds) override;
   HANDLE CreateMutexA(LPSECURITY_ATTRIBUTES security, BOOL initialOwner, LPCSTR name) override;
   DWORD GetLastError() override;
-  BOOL WriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) override;
 };
 
 }  // namespace platform

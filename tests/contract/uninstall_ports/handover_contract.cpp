@@ -79,23 +79,4 @@ TEST_F(HandoverContract, ANamedMutexIsThereWhileAnyHandleToItIsOpen) {
   EXPECT_TRUE(handover.CloseHandle(fresh));
 }
 
-TEST_F(HandoverContract, AFileOpenedForAppendingIsMadeOnceAndWrittenAtItsEnd) {
-  const std::string path = root + "\\表 log.txt";
-  for (const std::string line : {"first\r\n", "second\r\n"}) {
-    HANDLE file = handover.CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    EXPECT_TRUE(handover.WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr));
-    EXPECT_EQ(written, line.size());
-    EXPECT_TRUE(handover.CloseHandle(file));
-  }
-  EXPECT_EQ(harness->ReadFile(path), "first\r\nsecond\r\n");
-  EXPECT_EQ(handover.CreateFileA((root + "\\missing\\log.txt").c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr),
-            INVALID_HANDLE_VALUE)
-      << "no folder is made for it";
-  EXPECT_FALSE(harness->FolderExists(root + "\\missing"));
-}
-
 }  // namespace

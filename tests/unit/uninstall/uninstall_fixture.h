@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/fake/fake_file_system.h"
+#include "platform/fake/fake_append_file.h"
 #include "platform/fake/fake_handover.h"
 #include "platform/fake/fake_message_box.h"
 #include "platform/fake/fake_process.h"
@@ -45,7 +46,8 @@ class UninstallMachine : public ::testing::Test {
   platform::FakeProcess process;
   platform::FakeHandover handover{files};
   platform::FakeSystemFolders system;
-  uninstall::UninstallPorts ports{registry, files, reader, messages, process, handover, system};
+  platform::FakeAppendFile appender{files};
+  uninstall::UninstallPorts ports{registry, files, reader, messages, process, handover, system, appender};
   std::vector<std::string> filesBefore, registryBefore;
 
   void SetUp() override {
