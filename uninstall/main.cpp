@@ -1,6 +1,6 @@
 // Uninstall.exe: the real ports around the uninstaller's run.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include "platform/win32/win32_append_file.h"
 #include "platform/win32/win32_file_system.h"

@@ -462,9 +462,8 @@ TEST_F(UninstallE2E, ASilentUninstallSaysByItsExitCodeAndItsLogWhatItDid) {
   };
 
   const std::vector<std::string> before = Snapshot();
-  Started install = Start("\"" + kMedium + "\\Setup.exe\" /SILENT /DIR=\"" + kInstall +
-                              "\" /TASKS=sendto,xml,startmenu,desktop",
-                          kMedium);
+  Started install = Start(
+      "\"" + kMedium + "\\Setup.exe\" /SILENT /DIR=\"" + kInstall + "\" /TASKS=sendto,xml,startmenu,desktop", kMedium);
   ASSERT_EQ(WaitForExit(install, 60000), 0) << "the unattended install";
   const std::string readOnly = kInstall + "\\readme.txt";
   ::SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_append_file.h"
+#include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_handover.h"
 #include "platform/fake/fake_message_box.h"
 #include "platform/fake/fake_process.h"
