@@ -1,6 +1,7 @@
 // Uninstall.exe: the real ports around the uninstaller's run.
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <commctrl.h>
 
 #include "platform/win32/win32_append_file.h"
 #include "platform/win32/win32_file_system.h"
