@@ -4,16 +4,13 @@ two 16-colour images (32 x 32 and 16 x 16) in the .ico format.
 
     python3 make_icon.py tessal.ico
 """
-import struct
+import os
 import sys
 
-# The standard 16-colour palette, as blue, green, red, reserved.
-PALETTE = [
-    (0, 0, 0), (0, 0, 128), (0, 128, 0), (0, 128, 128), (128, 0, 0), (128, 0, 128), (128, 128, 0),
-    (192, 192, 192), (128, 128, 128), (0, 0, 255), (0, 255, 0), (0, 255, 255), (255, 0, 0),
-    (255, 0, 255), (255, 255, 0), (255, 255, 255),
-]
-BLUE, WHITE, NAVY = 12, 15, 4  # indices (B, G, R order above: 12 is pure blue)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'scripts'))
+from ico16 import write_icon  # noqa: E402
+
+BLUE, WHITE, NAVY = 12, 15, 4  # indices into the standard palette (12 is pure blue)
 
 
 def pixel(size, x, y):
@@ -32,36 +29,5 @@ def pixel(size, x, y):
     return (NAVY if edge else BLUE), False
 
 
-def image(size):
-    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 4, 0, 0, 0, 0, 16, 0)
-    palette = b''.join(struct.pack('<BBBB', b, g, r, 0) for b, g, r in PALETTE)
-    colour_row = ((size * 4 + 31) // 32) * 4
-    mask_row = ((size + 31) // 32) * 4
-    colours, mask = b'', b''
-    for y in reversed(range(size)):  # bottom-up
-        row = bytearray(colour_row)
-        bits = bytearray(mask_row)
-        for x in range(size):
-            index, transparent = pixel(size, x, y)
-            row[x // 2] |= index << (0 if x % 2 else 4)
-            if transparent:
-                bits[x // 8] |= 0x80 >> (x % 8)
-        colours += bytes(row)
-        mask += bytes(bits)
-    return header + palette + colours + mask
-
-
-def main(path):
-    images = [(32, image(32)), (16, image(16))]
-    offset = 6 + 16 * len(images)
-    out = struct.pack('<HHH', 0, 1, len(images))
-    for size, data in images:
-        out += struct.pack('<BBBBHHII', size, size, 16, 0, 1, 4, len(data), offset)
-        offset += len(data)
-    out += b''.join(data for _, data in images)
-    with open(path, 'wb') as f:
-        f.write(out)
-
-
 if __name__ == '__main__':
-    main(sys.argv[1] if len(sys.argv) > 1 else 'tessal.ico')
+    write_icon(sys.argv[1] if len(sys.argv) > 1 else 'tessal.ico', pixel)

@@ -8,15 +8,13 @@ the medium and in the install folder.
 
     python3 make_icons.py setup.ico ../uninstall/uninstall.ico
 """
-import struct
+import functools
+import os
 import sys
 
-# The standard 16-colour palette, as blue, green, red.
-PALETTE = [
-    (0, 0, 0), (0, 0, 128), (0, 128, 0), (0, 128, 128), (128, 0, 0), (128, 0, 128), (128, 128, 0),
-    (192, 192, 192), (128, 128, 128), (0, 0, 255), (0, 255, 0), (0, 255, 255), (255, 0, 0),
-    (255, 0, 255), (255, 255, 0), (255, 255, 255),
-]
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'scripts'))
+from ico16 import write_icon  # noqa: E402
+
 BLACK, OLIVE, YELLOW, GREEN, RED, DARK_GREEN, MAROON = 0, 3, 11, 10, 9, 2, 1
 TRANSPARENT = None
 
@@ -60,37 +58,6 @@ def pixel(mark, size, x, y):
     return (0, True) if colour is TRANSPARENT else (colour, False)
 
 
-def image(mark, size):
-    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 4, 0, 0, 0, 0, 16, 0)
-    palette = b''.join(struct.pack('<BBBB', b, g, r, 0) for b, g, r in PALETTE)
-    colour_row = ((size * 4 + 31) // 32) * 4
-    mask_row = ((size + 31) // 32) * 4
-    colours, mask = b'', b''
-    for y in reversed(range(size)):  # bottom-up
-        row = bytearray(colour_row)
-        bits = bytearray(mask_row)
-        for x in range(size):
-            index, transparent = pixel(mark, size, x, y)
-            row[x // 2] |= index << (0 if x % 2 else 4)
-            if transparent:
-                bits[x // 8] |= 0x80 >> (x % 8)
-        colours += bytes(row)
-        mask += bytes(bits)
-    return header + palette + colours + mask
-
-
-def write_icon(path, mark):
-    images = [(32, image(mark, 32)), (16, image(mark, 16))]
-    offset = 6 + 16 * len(images)
-    out = struct.pack('<HHH', 0, 1, len(images))
-    for size, data in images:
-        out += struct.pack('<BBBBHHII', size, size, 16, 0, 1, 4, len(data), offset)
-        offset += len(data)
-    out += b''.join(data for _, data in images)
-    with open(path, 'wb') as f:
-        f.write(out)
-
-
 if __name__ == '__main__':
-    write_icon(sys.argv[1] if len(sys.argv) > 1 else 'setup.ico', arrow)
-    write_icon(sys.argv[2] if len(sys.argv) > 2 else '../uninstall/uninstall.ico', cross)
+    write_icon(sys.argv[1] if len(sys.argv) > 1 else 'setup.ico', functools.partial(pixel, arrow))
+    write_icon(sys.argv[2] if len(sys.argv) > 2 else '../uninstall/uninstall.ico', functools.partial(pixel, cross))
