@@ -7,7 +7,9 @@
 #include <optional>
 #include <string>
 
+#include "platform/program_name.h"
 #include "platform/win32/win32_append_file.h"
+#include "platform/win32/win32_dll_search.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_folder_browser.h"
 #include "platform/win32/win32_process.h"
@@ -26,6 +28,10 @@
 #include "toolkit/win32/win32_backend.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // First of all, before anything loads a DLL by name: nothing placed
+  // beside the program or in its current directory may be loaded.
+  platform::Win32DllSearch dllSearch;
+  platform::NarrowDllSearch(dllSearch);
   platform::Win32Registry registry;
   platform::Win32FileSystem files;
   platform::Win32ShellLinks links;
@@ -35,9 +41,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   SetupPorts ports{registry, files, links, process, exit, browser};
 
   // The whole line, read here: the runtime's own split loses the folder of
-  // an unquoted program path with double-byte characters in it.
+  // an unquoted program path with double-byte characters in it, and an
+  // unquoted one with a blank.
   const std::string commandLine = ::GetCommandLineA();
-  const engine::SetupCommandLine line = engine::ParseSetupCommandLine(engine::SkipProgramName(commandLine));
+  const engine::SetupCommandLine line = engine::ParseSetupCommandLine(
+      platform::ArgumentsAfterProgramName(commandLine, platform::OwnProgramPath(files).value_or("")));
   platform::Win32AppendFile appender;
   std::optional<engine::FileLog> log;
   if (line.logFile) log.emplace(appender, *line.logFile);

@@ -1,7 +1,6 @@
 #include "uninstall/command_line.h"
 
 #include "platform/lead_byte.h"
-#include "uninstall/paths.h"
 
 namespace uninstall {
 
@@ -20,13 +19,6 @@ std::string::size_type WordEnd(const std::string& text, std::string::size_type a
   return at < text.size() ? at : text.size();
 }
 
-// True when the first `length` bytes of text end on a character boundary.
-bool EndsOnCharacter(const std::string& text, std::string::size_type length) {
-  std::string::size_type at = 0;
-  while (at < length) at += platform::IsLeadByte(text[at]) ? 2 : 1;
-  return at == length;
-}
-
 std::string Upper(const std::string& word) {
   std::string out = word;
   for (char& c : out)
@@ -35,22 +27,6 @@ std::string Upper(const std::string& word) {
 }
 
 }  // namespace
-
-std::string ArgumentsAfterProgramName(const std::string& commandLine, const std::string& ownPath) {
-  std::string::size_type end = 0;
-  if (!commandLine.empty() && commandLine[0] == '"') {
-    // A double quote is never a trail byte, so the name ends at the next one.
-    end = commandLine.find('"', 1);
-    end = end == std::string::npos ? commandLine.size() : end + 1;
-  } else if (!ownPath.empty() && commandLine.size() >= ownPath.size() && EndsOnCharacter(commandLine, ownPath.size()) &&
-             SamePath(commandLine.substr(0, ownPath.size()), ownPath) &&
-             (commandLine.size() == ownPath.size() || IsBlank(commandLine[ownPath.size()]))) {
-    end = ownPath.size();
-  } else {
-    end = WordEnd(commandLine, 0);
-  }
-  return commandLine.substr(SkipBlanks(commandLine, end));
-}
 
 SwitchesParse ParseSwitches(const std::string& arguments) {
   SwitchesParse parse;

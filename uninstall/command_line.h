@@ -1,18 +1,16 @@
 // The uninstaller's command line, read as the system gives it
-// (GetCommandLineA) and split here, code page 932 aware: the C runtime's
-// split of an unquoted double-byte program path cannot be trusted.
+// (GetCommandLineA) and split here, code page 932 aware.
 #pragma once
 
 #include <optional>
 #include <string>
 
+#include "platform/program_name.h"
+
 namespace uninstall {
 
-// What follows the program name, without the blanks before it. A quoted
-// name ends at its closing quote. An unquoted one is this program's own
-// path when the line begins with that path (Windows passes an unquoted path
-// with blanks exactly as given), otherwise it ends at the first blank.
-std::string ArgumentsAfterProgramName(const std::string& commandLine, const std::string& ownPath);
+// What follows the program name: read as both programs read it.
+using platform::ArgumentsAfterProgramName;
 
 // /SILENT and /LOG="file": names in any case, each at most once, in any
 // order; a value may be quoted and is kept byte for byte.

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/win32_append_file.h"
+#include "platform/win32/win32_dll_search.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_handover.h"
 #include "platform/win32/win32_message_box.h"
@@ -14,6 +15,10 @@
 #include "uninstall/uninstaller.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // First of all, before anything loads a DLL by name: nothing placed
+  // beside the program or in its current directory may be loaded.
+  platform::Win32DllSearch dllSearch;
+  platform::NarrowDllSearch(dllSearch);
   // The manifest asks for common controls 6, which draw the message boxes'
   // buttons; Windows wants them loaded before the first window.
   InitCommonControls();

@@ -1,6 +1,7 @@
 #include "uninstall/paths.h"
 
 #include "platform/lead_byte.h"
+#include "platform/program_name.h"
 
 namespace uninstall {
 
@@ -43,13 +44,8 @@ std::string Normalized(const std::string& path) {
 }  // namespace
 
 std::optional<std::string> OwnPath(platform::FileSystem& files) {
-  // Asked with room to spare: a name cut to fit MAX_PATH can end short of
-  // the buffer (before a double-byte character) and still look whole.
-  char buffer[4 * MAX_PATH] = {};
-  DWORD length = files.GetModuleFileNameA(nullptr, buffer, sizeof buffer);
   // A path that does not fit MAX_PATH whole names a folder that is not ours.
-  if (length == 0 || length >= MAX_PATH) return std::nullopt;
-  return std::string(buffer, length);
+  return platform::OwnProgramPath(files);
 }
 
 std::string FolderOf(const std::string& path) {

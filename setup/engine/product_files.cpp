@@ -2,6 +2,7 @@
 
 #include "common/exception.h"
 #include "common/paths.h"
+#include "platform/program_name.h"
 
 namespace engine {
 
@@ -15,12 +16,9 @@ bool FileExists(platform::FileSystem& files, const std::string& path) {
 }  // namespace
 
 std::string SetupFolder(platform::FileSystem& files) {
-  // Asked with room to spare: a name cut to fit MAX_PATH can end short of
-  // the buffer (before a double-byte character) and still look whole.
-  char path[4 * MAX_PATH] = {};
-  DWORD length = files.GetModuleFileNameA(nullptr, path, sizeof path);
-  if (length == 0 || length >= MAX_PATH) throw Exception("setup folder unavailable");
-  return common::ParentPart(std::string(path, length));
+  const std::optional<std::string> path = platform::OwnProgramPath(files);
+  if (!path) throw Exception("setup folder unavailable");
+  return common::ParentPart(*path);
 }
 
 std::vector<CopyItem> CopyList(const std::string& setupFolder, const std::string& installFolder,

@@ -84,29 +84,6 @@ bool ReadTasks(const std::string& list, SetupCommandLine& line) {
 
 }  // namespace
 
-std::string SkipProgramName(const std::string& commandLine) {
-  // As the C runtime reads the program name: a leading quote runs to the
-  // next quote, otherwise the name ends at the first blank or tab.
-  std::string::size_type i = 0;
-  while (i < commandLine.size() && IsBlank(commandLine[i])) ++i;
-  // A starter that passes the program separately may leave its name out of
-  // the line; a switch is never a program name.
-  if (i < commandLine.size() && commandLine[i] == '/') return commandLine.substr(i);
-  const bool quoted = i < commandLine.size() && commandLine[i] == '"';
-  if (quoted) ++i;
-  for (; i < commandLine.size(); ++i) {
-    char c = commandLine[i];
-    if (platform::IsLeadByte(c)) {
-      ++i;
-      continue;
-    }
-    if (quoted ? c == '"' : IsBlank(c)) break;
-  }
-  if (quoted && i < commandLine.size()) ++i;  // the closing quote
-  while (i < commandLine.size() && IsBlank(commandLine[i])) ++i;
-  return i < commandLine.size() ? commandLine.substr(i) : std::string();
-}
-
 SetupCommandLine ParseSetupCommandLine(const std::string& arguments) {
   SetupCommandLine line;
   bool seenDir = false, seenTasks = false, seenLog = false;

@@ -23,12 +23,6 @@ struct SetupCommandLine {
   bool desktop = false;
 };
 
-// What follows the program name in a full command line (GetCommandLineA):
-// the name is quoted or ends at the first blank or tab, and the blanks after
-// it are skipped. Double-byte characters are stepped over whole. A line
-// that starts with a switch has no program name in it.
-std::string SkipProgramName(const std::string& commandLine);
-
 // Reads the arguments; an unknown switch, a value missing or given where
 // none belongs, a switch given twice or an unknown task make it not valid.
 SetupCommandLine ParseSetupCommandLine(const std::string& arguments);

@@ -2,6 +2,9 @@
 """What Windows checks when it loads the shipped programs, read from the
 PE files themselves: Wine does not refuse what Windows XP would.
 
+- every import comes from a DLL that Windows takes from its system folder
+  whatever the search path: one of its KnownDLLs on every version from XP
+  to 11, or comctl32 through the manifest's common-controls dependency;
 - every import is in the reviewed list (xp_imports.txt) with a version no
   newer than Windows XP SP3; the subsystem and OS versions are at most 5.1;
 - manifest 1 (RT_MANIFEST) is there in the commonly used form: the
@@ -28,6 +31,11 @@ SUPPORTED_OS = {
     '{1f676c76-80e1-4239-95bb-83d0f6d0da78}': '8.1',
     '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}': '10/11',
 }
+# KnownDLLs from XP to 11 (msvcrt on XP as a dependency of the listed ones,
+# listed by name from Vista on). version.dll, for one, left the list with
+# Windows 7: a program that imported it would load one planted beside it.
+KNOWN_DLLS = {'kernel32.dll', 'user32.dll', 'gdi32.dll', 'advapi32.dll', 'shell32.dll', 'ole32.dll', 'msvcrt.dll'}
+THROUGH_MANIFEST = {'comctl32.dll'}
 COMMON_CONTROLS = {'type': 'win32', 'name': 'Microsoft.Windows.Common-Controls', 'version': '6.0.0.0',
                    'publicKeyToken': '6595b64144ccf1df', 'language': '*'}
 
@@ -67,6 +75,9 @@ def pe_facts(objdump, program):
 
 
 def check_imports(program, imports, header, reviewed, faults):
+    for dll in sorted({name.split('!', 1)[0] for name in imports}):
+        if dll not in KNOWN_DLLS | THROUGH_MANIFEST:
+            faults.append(f'{program}: imports from {dll}, which Windows may look for beside the program')
     for name in sorted(set(imports)):
         version = reviewed.get(name.lower())
         if version is None:

@@ -8,22 +8,6 @@
 
 namespace {
 
-TEST(SetupCommandLine, TheProgramNameIsSkippedQuotedOrNot) {
-  const struct {
-    const char* name;
-    std::string line;
-    std::string arguments;
-  } rows[] = {
-      {"quoted with a blank", "\"C:\\Program Files\\Setup.exe\"  /SILENT", "/SILENT"},
-      // 表 is 95 5C and ソ is 83 5C: the trail byte is no separator.
-      {"unquoted double-byte", "D:\\表ソ\\Setup.exe /SILENT /DIR=x", "/SILENT /DIR=x"},
-      {"a tab after the name", "Setup.exe\t/LOG=a", "/LOG=a"},
-      {"name only", "\"D:\\Setup.exe\"", ""},
-      {"no name, as a starter may pass it", "/SILENT /DIR=x", "/SILENT /DIR=x"},
-  };
-  for (const auto& row : rows) EXPECT_BYTES(engine::SkipProgramName(row.line), row.arguments) << row.name;
-}
-
 TEST(SetupCommandLine, SwitchesAreReadInAnyOrderAndAnyCase) {
   const struct {
     const char* name;

@@ -11,6 +11,7 @@
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_shell_links.h"
+#include "platform/program_name.h"
 #include "tests/support/bytes.h"
 
 namespace {
@@ -48,7 +49,8 @@ class SilentInstall : public ::testing::Test {
 
   int Run(const std::string& arguments) {
     const std::string commandLine = "\"D:\\medium\\Setup.exe\" " + arguments;
-    engine::SetupCommandLine line = engine::ParseSetupCommandLine(engine::SkipProgramName(commandLine));
+    engine::SetupCommandLine line =
+        engine::ParseSetupCommandLine(platform::ArgumentsAfterProgramName(commandLine, "D:\\medium\\Setup.exe"));
     engine::FileLog log(appender, line.logFile.value_or(""));
     return engine::RunSilentSetup(ports, line, commandLine, line.logFile ? &log : nullptr);
   }

@@ -1,41 +1,10 @@
-// The command line as the system gives it: the program name skipped as
-// Windows starts the program (quoted or not, double-byte paths with 0x5C
-// trail bytes and blanks), then the switches.
+// The uninstaller's switches.
 #include <gtest/gtest.h>
 
 #include "tests/support/bytes.h"
 #include "uninstall/command_line.h"
 
 namespace {
-
-TEST(UninstallCommandLine, TheProgramNameIsSkippedAsWindowsStartsIt) {
-  const std::string blank = "C:\\作業 フォルダ\\Uninstall.exe";
-  struct Row {
-    const char* name;
-    std::string line, ownPath, arguments;
-  } rows[] = {
-      {"unquoted Japanese folder, as the list of programs starts it", "C:\\作業\\data\\Uninstall.exe",
-       "C:\\作業\\data\\Uninstall.exe", ""},
-      {"unquoted with switches", "C:\\作業\\data\\Uninstall.exe /SILENT", "C:\\作業\\data\\Uninstall.exe", "/SILENT"},
-      {"quoted", "\"C:\\作業\\data\\Uninstall.exe\"  /SILENT", "C:\\作業\\data\\Uninstall.exe", "/SILENT"},
-      {"unquoted with a blank, as Windows passes it", blank, blank, ""},
-      {"unquoted with a blank and switches", blank + "\t/LOG=x", blank, "/LOG=x"},
-      {"unquoted with a blank in other case", "c:\\作業 フォルダ\\UNINSTALL.EXE /SILENT", blank, "/SILENT"},
-      {"quoted with a blank, as Wine passes it", "\"" + blank + "\" /SILENT", blank, "/SILENT"},
-      // 表 and ソ are 95 5C and 83 5C: trail bytes that are no separators.
-      {"0x5C trail bytes", "C:\\表\\ソ\\Uninstall.exe /SILENT", "C:\\表\\ソ\\Uninstall.exe", "/SILENT"},
-      {"a short name ends at the first blank", "C:\\PROGRA~1\\tessal\\Uninstall.exe /SILENT",
-       "C:\\Program Files\\tessal\\Uninstall.exe", "/SILENT"},
-      {"own path only as a prefix", "C:\\a\\Uninstall.exe2 x", "C:\\a\\Uninstall.exe", "x"},
-      {"no own path known", "C:\\作業\\Uninstall.exe /SILENT", "", "/SILENT"},
-      {"the finisher's line", "\"C:\\TEMP\\TessalUninstall4660.exe\" /finish 1796 \"C:\\表\\Uninstall.exe\"",
-       "C:\\TEMP\\TessalUninstall4660.exe", "/finish 1796 \"C:\\表\\Uninstall.exe\""},
-      {"an unclosed quote", "\"C:\\a\\Uninstall.exe /SILENT", "C:\\a\\Uninstall.exe", ""},
-      {"empty", "", "C:\\a\\Uninstall.exe", ""},
-  };
-  for (const Row& row : rows)
-    EXPECT_BYTES(uninstall::ArgumentsAfterProgramName(row.line, row.ownPath), row.arguments) << row.name;
-}
 
 TEST(UninstallCommandLine, SwitchesInAnyCaseOnceEachWithQuotedValuesKeptByteForByte) {
   struct Row {
