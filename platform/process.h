@@ -1,6 +1,6 @@
 // The process port: starting a program and waiting for it, with the Win32
 // names, arguments and result codes. Used by the launcher to start the Java
-// runtime and by the setup program to start Notepad.
+// runtime and by the setup program to start the system's Notepad.
 #pragma once
 
 #include "platform/win_types.h"
@@ -54,6 +54,10 @@ class Process {
                               LPPROCESS_INFORMATION processInformation) = 0;
   // The start-up information this program itself was started with.
   virtual void GetStartupInfoA(LPSTARTUPINFOA startupInfo) = 0;
+  // The system folder, where the system's own programs are started from:
+  // the length written without terminator, or the size needed with it when
+  // the buffer is too small; 0 on failure.
+  virtual UINT GetSystemDirectoryA(LPSTR buffer, UINT size) = 0;
   virtual DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds) = 0;
   virtual BOOL CloseHandle(HANDLE handle) = 0;
   virtual DWORD GetLastError() = 0;

@@ -1,5 +1,7 @@
 #include "platform/fake/fake_process.h"
 
+#include "platform/fake/system_folder.h"
+
 #include <cstring>
 
 namespace platform {
@@ -58,6 +60,8 @@ void FakeProcess::GetStartupInfoA(LPSTARTUPINFOA startupInfo) {
   std::memset(startupInfo, 0, sizeof *startupInfo);
   startupInfo->cb = sizeof *startupInfo;
 }
+
+UINT FakeProcess::GetSystemDirectoryA(LPSTR buffer, UINT size) { return CopySystemFolder(systemFolder, buffer, size); }
 
 DWORD FakeProcess::WaitForSingleObject(HANDLE handle, DWORD) {
   if (!open_.count(handle)) {

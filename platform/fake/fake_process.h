@@ -33,11 +33,13 @@ class FakeProcess final : public Process {
                       LPVOID environment, LPCSTR currentDirectory, LPSTARTUPINFOA startupInfo,
                       LPPROCESS_INFORMATION processInformation) override;
   void GetStartupInfoA(LPSTARTUPINFOA startupInfo) override;
+  UINT GetSystemDirectoryA(LPSTR buffer, UINT size) override;
   DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds) override;
   BOOL CloseHandle(HANDLE handle) override;
   DWORD GetLastError() override { return lastError_; }
 
   // Test set-up and inspection.
+  std::string systemFolder = "C:\\WINDOWS\\system32";
   void FailCreationWith(DWORD error) { failWith_ = error; }
   void EndProcess(HANDLE process) { ended_.insert(process); }
   const std::vector<Start>& Starts() const { return starts_; }

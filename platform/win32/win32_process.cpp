@@ -12,6 +12,8 @@ BOOL Win32Process::CreateProcessA(LPCSTR applicationName, LPSTR commandLine, LPS
 
 void Win32Process::GetStartupInfoA(LPSTARTUPINFOA startupInfo) { ::GetStartupInfoA(startupInfo); }
 
+UINT Win32Process::GetSystemDirectoryA(LPSTR buffer, UINT size) { return ::GetSystemDirectoryA(buffer, size); }
+
 DWORD Win32Process::WaitForSingleObject(HANDLE handle, DWORD milliseconds) {
   return ::WaitForSingleObject(handle, milliseconds);
 }

@@ -12,6 +12,7 @@ class Win32Process final : public Process {
                       LPVOID environment, LPCSTR currentDirectory, LPSTARTUPINFOA startupInfo,
                       LPPROCESS_INFORMATION processInformation) override;
   void GetStartupInfoA(LPSTARTUPINFOA startupInfo) override;
+  UINT GetSystemDirectoryA(LPSTR buffer, UINT size) override;
   DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds) override;
   BOOL CloseHandle(HANDLE handle) override;
   DWORD GetLastError() override;

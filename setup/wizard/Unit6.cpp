@@ -9,6 +9,21 @@
 constexpr DWORD CREATE_NEW_CONSOLE = 0x00000010;
 #endif
 
+namespace {
+
+// The system's Notepad by its full path, "" when the system folder cannot be
+// had whole. Never the bare name: that is looked for first in the setup
+// program's folder, which anyone may have put a notepad.exe into, and the
+// setup program runs as administrator.
+std::string SystemNotepad(platform::Process& process) {
+  char system[MAX_PATH] = {};
+  const UINT length = process.GetSystemDirectoryA(system, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return std::string();
+  return std::string(system, length) + "\\notepad.exe";
+}
+
+}  // namespace
+
 TCompletedInstallView::TCompletedInstallView(toolkit::Application& app, TMainView* owner)
     : Form(app, owner, forms::CompletedInstallView()), FMainView(owner) {
   Bind(btnOK, "btnOK");
@@ -21,8 +36,9 @@ void TCompletedInstallView::btnOKClick(toolkit::Object&) {
   SetupPorts& ports = FMainView->Ports();
   const std::string readme = FMainView->FInstallFolder + "\\readme.txt";
   DWORD attributes = ports.files.GetFileAttributesA(readme.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    std::string commandLine = "notepad.exe \"" + readme + "\"";
+  const std::string notepad = SystemNotepad(ports.process);
+  if (!notepad.empty() && attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    std::string commandLine = "\"" + notepad + "\" \"" + readme + "\"";
     std::vector<char> writable(commandLine.begin(), commandLine.end());
     writable.push_back('\0');
     // Notepad opens with the window state the setup program was started with.

@@ -34,3 +34,20 @@ TEST(ProcessContract, CommandLineAndCurrentDirectoryArriveExactly) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProcessContract, TheSystemFolderIsSizedAsDocumented) {
+  auto harness = launcher_contract::MakeHarness();
+  platform::Process& process = harness->Process();
+  char tiny[4] = {};
+  const UINT needed = process.GetSystemDirectoryA(tiny, sizeof tiny);
+  char folder[MAX_PATH] = {};
+  const UINT length = process.GetSystemDirectoryA(folder, MAX_PATH);
+  ASSERT_GT(length, 3u);
+  EXPECT_EQ(length, std::strlen(folder));
+  EXPECT_EQ(needed, length + 1) << "too small a buffer gets the size with terminator";
+  EXPECT_NE(folder[length - 1], '\\');
+}
+
+}  // namespace

@@ -28,6 +28,7 @@ class WatchedProcess final : public platform::Process {
     return fake.CreateProcessA(application, line, process, thread, inherit, flags, environment, folder, startup, info);
   }
   void GetStartupInfoA(LPSTARTUPINFOA startup) override { fake.GetStartupInfoA(startup); }
+  UINT GetSystemDirectoryA(LPSTR buffer, UINT size) override { return fake.GetSystemDirectoryA(buffer, size); }
   DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds) override {
     waits.push_back(milliseconds);
     return fake.WaitForSingleObject(handle, milliseconds);

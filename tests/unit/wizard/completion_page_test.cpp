@@ -29,7 +29,7 @@ TEST_F(CompletionPage, OkOpensTheInstalledReadmeInNotepadAndEnds) {
   ASSERT_EQ(process.Starts().size(), 1u);
   const auto& start = process.Starts()[0];
   EXPECT_FALSE(start.hasApplicationName);
-  EXPECT_BYTES(start.commandLine, "notepad.exe \"C:\\Program Files\\tessal\\readme.txt\"");
+  EXPECT_BYTES(start.commandLine, "\"C:\\WINDOWS\\system32\\notepad.exe\" \"C:\\Program Files\\tessal\\readme.txt\"");
   EXPECT_EQ(start.creationFlags, CREATE_NEW_CONSOLE);
   EXPECT_EQ(start.inheritHandles, FALSE);
   EXPECT_EQ(start.currentDirectory, "");
@@ -41,7 +41,15 @@ TEST_F(CompletionPage, ATrailingBackslashGivesADoubledOne) {
   files.AddFile("C:\\t\\readme.txt", "read me");
   Finish("C:\\t\\");
   ASSERT_EQ(process.Starts().size(), 1u);
-  EXPECT_BYTES(process.Starts()[0].commandLine, "notepad.exe \"C:\\t\\\\readme.txt\"");
+  EXPECT_BYTES(process.Starts()[0].commandLine, "\"C:\\WINDOWS\\system32\\notepad.exe\" \"C:\\t\\\\readme.txt\"");
+}
+
+TEST_F(CompletionPage, NeverNotepadByItsBareNameEvenWhenTheSystemFolderIsNotToBeHad) {
+  files.AddFile("C:\\t\\readme.txt", "read me");
+  process.systemFolder = "C:\\" + std::string(MAX_PATH, 'w');
+  Finish("C:\\t");
+  EXPECT_TRUE(process.Starts().empty());
+  EXPECT_TRUE(backend.QuitPosted());
 }
 
 TEST_F(CompletionPage, WithoutAReadmeOrWhenNotepadFailsTheProgramJustEnds) {
