@@ -59,7 +59,10 @@ struct Started {
   DWORD id = 0;
   bool ok() const { return process != nullptr; }
 };
-Started Start(const std::string& commandLine, const std::string& currentDirectory = "");
+// With an application name the command line reaches the program as given
+// (without one, Wine quotes an unquoted program path that holds a blank).
+Started Start(const std::string& commandLine, const std::string& currentDirectory = "",
+              const std::string& applicationName = "");
 // The exit code, or -1 when the process has not ended within the time.
 long WaitForExit(const Started& started, DWORD timeoutMs = kDefaultWaitMs);
 void Kill(const Started& started);

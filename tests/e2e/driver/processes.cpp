@@ -4,14 +4,15 @@
 
 namespace e2e {
 
-Started Start(const std::string& commandLine, const std::string& currentDirectory) {
+Started Start(const std::string& commandLine, const std::string& currentDirectory, const std::string& applicationName) {
   std::vector<char> line(commandLine.begin(), commandLine.end());
   line.push_back('\0');
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info = {};
-  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        currentDirectory.empty() ? nullptr : currentDirectory.c_str(), &startup, &info))
+  if (!::CreateProcessA(applicationName.empty() ? nullptr : applicationName.c_str(), line.data(), nullptr, nullptr,
+                        FALSE, 0, nullptr, currentDirectory.empty() ? nullptr : currentDirectory.c_str(), &startup,
+                        &info))
     return {};
   ::CloseHandle(info.hThread);
   return {info.hProcess, info.dwProcessId};

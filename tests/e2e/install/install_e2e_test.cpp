@@ -149,6 +149,11 @@ class InstallE2E : public ::testing::Test {
 };
 
 TEST_F(InstallE2E, EveryOptionInstallsFilesShortcutsAssociationAndEntry) {
+  // A notepad.exe that something left beside Setup.exe, which runs as
+  // administrator: it records its start if it is ever started.
+  ASSERT_TRUE(::CopyFileA(WindowsPath(PLANTED_PROGRAM).c_str(), (kMedium + "\\notepad.exe").c_str(), FALSE));
+  const std::string plantedRecord = kMedium + "\\planted-notepad-started.txt";
+  ::SetEnvironmentVariableA("TESSAL_STAND_IN_RECORD", plantedRecord.c_str());
   ASSERT_NE(WalkToStart(kInstall, true, true, true, true), nullptr);
   HWND completed = setup.WaitForPage(kCompletedPage, 60000);
   ASSERT_NE(completed, nullptr);
@@ -202,7 +207,9 @@ TEST_F(InstallE2E, EveryOptionInstallsFilesShortcutsAssociationAndEntry) {
     ::EnumWindows(Find::Visit, reinterpret_cast<LPARAM>(&notepad));
     if (!notepad) ::Sleep(100);
   }
-  ASSERT_NE(notepad, nullptr) << "Notepad shows the read-me";
+  ::SetEnvironmentVariableA("TESSAL_STAND_IN_RECORD", nullptr);
+  ASSERT_NE(notepad, nullptr) << "the system's Notepad shows the read-me";
+  EXPECT_FALSE(FileExists(plantedRecord)) << "the planted notepad.exe ran: " << ReadFile(plantedRecord);
   EXPECT_TRUE(Screenshot("install_notepad_readme"));
   ::PostMessageA(notepad, WM_CLOSE, 0, 0);
 }
@@ -390,6 +397,26 @@ TEST_F(InstallE2E, SilentInstallsShowNoWindowAndEndWithTheirExitCodes) {
   RemoveTree("C:\\表 ソフト");
   RemoveTree("C:\\silent logs");
   ::DeleteFileA("C:\\blocker");
+}
+
+// Some distribution tools start the program by its path unquoted, blank
+// and all; Windows passes such a line exactly as given.
+TEST_F(InstallE2E, AnUnquotedMediumPathWithABlankInstallsSilently) {
+  const std::string medium = "C:\\My Media";
+  RemoveTree(medium);
+  MakeFolders(medium);
+  for (const char* name :
+       {"Setup.exe", "tessal.jar", "tessal.exe", "boot.ini", "readme.txt", "Uninstall.exe", "jh.jar"})
+    ASSERT_TRUE(::CopyFileA((kMedium + "\\" + name).c_str(), (medium + "\\" + name).c_str(), FALSE));
+  const std::string log = medium + "\\setup.log";
+  const std::string line = medium + "\\Setup.exe /SILENT /LOG=\"" + log + "\"";
+  Started setup = Start(line, medium, medium + "\\Setup.exe");
+  ASSERT_TRUE(setup.ok());
+  EXPECT_EQ(WaitForExit(setup, 60000), 0);
+  ::CloseHandle(setup.process);
+  EXPECT_EQ(ReadFile(log).rfind("Setup started: " + line + "\r\n", 0), 0u) << ReadFile(log);
+  EXPECT_EQ(ReadFile(kInstall + "\\tessal.exe"), "file tessal.exe");
+  RemoveTree(medium);
 }
 
 TEST_F(InstallE2E, WrongSilentCommandLinesExitWithOneAndChangeNothing) {
