@@ -14,6 +14,13 @@ namespace platform {
 // it whole within MAX_PATH bytes.
 std::optional<std::string> OwnProgramPath(FileSystem& files);
 
+// Blanks and tabs separate the words of a command line.
+bool IsBlank(char c);
+std::string::size_type SkipBlanks(const std::string& text, std::string::size_type at);
+// The end of an unquoted word: the first blank that is a character of its
+// own (double-byte characters are stepped over whole).
+std::string::size_type WordEnd(const std::string& text, std::string::size_type at);
+
 // What follows the program name, without the blanks before it. A quoted
 // name ends at its closing quote. An unquoted one is the program's own path
 // when the line begins with that path in any case (Windows passes an

@@ -1,23 +1,12 @@
 #include "uninstall/command_line.h"
 
-#include "platform/lead_byte.h"
-
 namespace uninstall {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string::size_type SkipBlanks(const std::string& text, std::string::size_type at) {
-  while (at < text.size() && IsBlank(text[at])) ++at;
-  return at;
-}
-
-// The end of an unquoted word: the first blank that is a character of its own.
-std::string::size_type WordEnd(const std::string& text, std::string::size_type at) {
-  while (at < text.size() && !IsBlank(text[at])) at += platform::IsLeadByte(text[at]) ? 2 : 1;
-  return at < text.size() ? at : text.size();
-}
+using platform::IsBlank;
+using platform::SkipBlanks;
+using platform::WordEnd;
 
 std::string Upper(const std::string& word) {
   std::string out = word;

@@ -4,8 +4,6 @@
 
 namespace platform {
 
-namespace {
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string::size_type SkipBlanks(const std::string& text, std::string::size_type at) {
@@ -13,11 +11,12 @@ std::string::size_type SkipBlanks(const std::string& text, std::string::size_typ
   return at;
 }
 
-// The end of an unquoted word: the first blank that is a character of its own.
 std::string::size_type WordEnd(const std::string& text, std::string::size_type at) {
   while (at < text.size() && !IsBlank(text[at])) at += IsLeadByte(text[at]) ? 2 : 1;
   return at < text.size() ? at : text.size();
 }
+
+namespace {
 
 char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 

@@ -3,12 +3,13 @@
 #include <vector>
 
 #include "platform/lead_byte.h"
+#include "platform/program_name.h"
 
 namespace engine {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+using platform::IsBlank;
 
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 

@@ -7,6 +7,7 @@
 
 #include "tests/contract/launcher_ports/harness.h"
 #include "tests/support/bytes.h"
+#include "tests/support/system_folder_check.h"
 
 namespace {
 
@@ -33,21 +34,9 @@ TEST(ProcessContract, CommandLineAndCurrentDirectoryArriveExactly) {
   EXPECT_FALSE(process.CloseHandle(started.hProcess)) << "a handle closes once";
 }
 
-}  // namespace
-
-namespace {
-
 TEST(ProcessContract, TheSystemFolderIsSizedAsDocumented) {
   auto harness = launcher_contract::MakeHarness();
-  platform::Process& process = harness->Process();
-  char tiny[4] = {};
-  const UINT needed = process.GetSystemDirectoryA(tiny, sizeof tiny);
-  char folder[MAX_PATH] = {};
-  const UINT length = process.GetSystemDirectoryA(folder, MAX_PATH);
-  ASSERT_GT(length, 3u);
-  EXPECT_EQ(length, std::strlen(folder));
-  EXPECT_EQ(needed, length + 1) << "too small a buffer gets the size with terminator";
-  EXPECT_NE(folder[length - 1], '\\');
+  testing_support::ExpectSystemFolderSizedAsDocumented(harness->Process());
 }
 
 }  // namespace
