@@ -26,30 +26,6 @@ const std::string kRuntimeKey = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-// A registry tree in one view (KEY_WOW64_64KEY or KEY_WOW64_32KEY), below
-// a key opened in that view.
-void DeleteRegTreeInView(HKEY parent, const std::string& name, REGSAM view) {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExA(parent, name.c_str(), 0, KEY_ALL_ACCESS | view, &key) != ERROR_SUCCESS) return;
-  char sub[256];
-  DWORD size = sizeof sub;
-  while (::RegEnumKeyExA(key, 0, sub, &size, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
-    DeleteRegTreeInView(key, sub, view);
-    size = sizeof sub;
-  }
-  ::RegCloseKey(key);
-  ::RegDeleteKeyA(parent, name.c_str());
-}
-
-void DeleteJavaSoftInBothViews() {
-  for (REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
-    HKEY software = nullptr;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE", 0, KEY_ALL_ACCESS | view, &software) != ERROR_SUCCESS) continue;
-    DeleteRegTreeInView(software, "JavaSoft", view);
-    ::RegCloseKey(software);
-  }
-}
-
 bool SixtyFourBitWindows() {
   BOOL wow64 = FALSE;
   return ::IsWow64Process(::GetCurrentProcess(), &wow64) && wow64;
@@ -122,7 +98,8 @@ class LauncherE2E : public ::testing::Test {
     e2e::RemoveTree(kInstall);
     e2e::RemoveTree(kJavaRoot);
     e2e::RemoveTree(kWorkFolder);
-    DeleteJavaSoftInBothViews();
+    e2e::DeleteRegTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\JavaSoft");
+    if (SixtyFourBitWindows()) RunReg("delete HKLM\\SOFTWARE\\JavaSoft /f /reg:64");
     e2e::DeleteRegTree(HKEY_CLASSES_ROOT, ".jar");
     e2e::DeleteRegTree(HKEY_CLASSES_ROOT, "TessalE2E.jarfile");
     ::DeleteFileA(kRecord.c_str());

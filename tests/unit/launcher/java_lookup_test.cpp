@@ -103,12 +103,6 @@ INSTANTIATE_TEST_SUITE_P(
                                  kLongHome + "\\bin\\javaw.exe"},
                       SourceCase{"JavawPathOf260BytesRefused",
                                  [](JavaSourceTest& t) { t.Register(std::string(k64) + "JDK", kLongHome + "j"); }, ""},
-                      SourceCase{"JavaHomeWithDoubleByteCharacters",
-                                 [](JavaSourceTest& t) {
-                                   t.Env("JAVA_HOME", "C:\\Java\\ランタイム 17 表");
-                                   t.Add("C:\\Java\\ランタイム 17 表\\bin\\javaw.exe");
-                                 },
-                                 "C:\\Java\\ランタイム 17 表\\bin\\javaw.exe"},
                       SourceCase{"JavaHomeNotInTheCodePageIsNotUsed",
                                  [](JavaSourceTest& t) {
                                    t.Environment().SetWide("JAVA_HOME", u"C:\\Caf\u00e9");
@@ -121,19 +115,6 @@ INSTANTIATE_TEST_SUITE_P(
                                    t.Add("C:\\jdk\\bin\\javaw.exe");
                                  },
                                  ""},
-                      SourceCase{"PathOfTheLargestSize",
-                                 [](JavaSourceTest& t) {
-                                   t.Env("PATH", "C:\\jdk\\bin;" + std::string(32766 - 11, 'x'));
-                                   t.Add("C:\\jdk\\bin\\javaw.exe");
-                                 },
-                                 "C:\\jdk\\bin\\javaw.exe"},
-                      SourceCase{"QuotedPathEntryHoldingASemicolon",
-                                 [](JavaSourceTest& t) {
-                                   t.Env("PATH", "\"C:\\Program Files\\Java;17\\bin\";C:\\Other");
-                                   t.Add("C:\\Program Files\\Java;17\\bin\\javaw.exe");
-                                   t.Add("C:\\Other\\javaw.exe");
-                                 },
-                                 "C:\\Program Files\\Java;17\\bin\\javaw.exe"},
                       SourceCase{"PathEntryEndingInABackslash",
                                  [](JavaSourceTest& t) {
                                    t.Env("PATH", "C:\\jdk\\bin\\");
