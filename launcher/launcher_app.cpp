@@ -5,6 +5,7 @@
 
 #include "launcher/splash_dlg.h"
 
+#include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_message_box.h"
 #include "platform/win32/win32_process.h"
@@ -17,11 +18,12 @@ BOOL CLauncherApp::InitInstance() {
   platform::Win32FileSystem files;
   platform::Win32ShellAssociation shell;
   platform::Win32Registry registry;
+  platform::Win32Environment environment;
   platform::Win32Profile profile;
   platform::Win32Process process;
   platform::Win32MessageBox messages;
   platform::Win32StringResource strings;
-  launcher::LaunchPorts ports{files, shell, registry, profile, process, messages, strings, m_hInstance};
+  launcher::LaunchPorts ports{files, shell, registry, environment, profile, process, messages, strings, m_hInstance};
 
   // The documents, split by the runtime library's standard rules; the
   // program name is not one of them.

@@ -15,6 +15,7 @@ using DWORD = std::uint32_t;
 using LONG = std::int32_t;
 using UINT = unsigned int;
 using BOOL = int;
+using LPBOOL = BOOL*;
 using CHAR = char;
 using WCHAR = char16_t;
 using LPSTR = char*;
@@ -158,6 +159,7 @@ constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005u);
 constexpr HRESULT E_NOINTERFACE = static_cast<HRESULT>(0x80004002u);
 constexpr HRESULT CO_E_NOTINITIALIZED = static_cast<HRESULT>(0x800401F0u);
 constexpr UINT CP_ACP = 0;
+constexpr DWORD WC_NO_BEST_FIT_CHARS = 0x00000400;
 inline bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
 inline bool FAILED(HRESULT hr) { return hr < 0; }
 #endif

@@ -3,10 +3,11 @@
 #include <cstring>
 #include <optional>
 
+#include "launcher/launch/file_exists.h"
 #include "launcher/launch/java_command_line.h"
+#include "launcher/launch/java_lookup.h"
 #include "launcher/launch/launch_names.h"
 #include "launcher/launch/launcher_strings.h"
-#include "launcher/launch/read_machine_string.h"
 #include "platform/lead_byte.h"
 
 namespace launcher {
@@ -48,37 +49,6 @@ std::string AsCurrentDirectory(const std::string& folder) {
   return folder.size() == 2 && folder[1] == ':' ? folder + "\\" : folder;
 }
 
-// A folder of that name counts as present too.
-bool Exists(platform::FileSystem& files, const std::string& path) {
-  WIN32_FIND_DATAA found;
-  HANDLE find = files.FindFirstFileA(path.c_str(), &found);
-  if (find == INVALID_HANDLE_VALUE) return false;
-  files.FindClose(find);
-  return true;
-}
-
-// The associated program, or else the runtime named by the registry; the
-// message id explains a failure.
-std::optional<std::string> FindJava(LaunchPorts& ports, const std::string& archive, const std::string& folder,
-                                    UINT& failure) {
-  char associated[kAssociationSize] = {};
-  HINSTANCE result = ports.shell.FindExecutableA(archive.c_str(), folder.c_str(), associated);
-  if (reinterpret_cast<ULONG_PTR>(result) > platform::kShellErrorLimit)
-    return std::string(associated, strnlen(associated, sizeof associated));
-
-  std::string version;
-  if (!ReadMachineString(ports.registry, kRuntimeKey, kCurrentVersionValue, version)) {
-    failure = IDS_NO_RUNTIME;
-    return std::nullopt;
-  }
-  std::string home;
-  if (!ReadMachineString(ports.registry, std::string(kRuntimeKey) + "\\" + version, kJavaHomeValue, home)) {
-    failure = IDS_NO_RUNTIME_HOME;
-    return std::nullopt;
-  }
-  return home + kJavaBelowHome;
-}
-
 std::string ReadOptions(platform::Profile& profile, const std::string& folder) {
   char options[kOptionSize] = {};
   std::string file = folder + "\\" + kOptionFileName;
@@ -99,12 +69,13 @@ void RunLaunchSequence(LaunchPorts& ports, const std::vector<std::string>& docum
   if (!folder) return;
 
   const std::string archive = *folder + "\\" + kArchiveName;
-  if (!Exists(ports.files, archive)) return Report(ports, caption, IDS_NO_ARCHIVE);
+  if (!FileExists(ports.files, archive)) return Report(ports, caption, IDS_NO_ARCHIVE);
 
   UINT failure = 0;
-  std::optional<std::string> java = FindJava(ports, archive, *folder, failure);
+  std::optional<std::string> java =
+      FindJava({ports.files, ports.shell, ports.registry, ports.environment}, archive, *folder, failure);
   if (!java) return Report(ports, caption, failure);
-  if (!Exists(ports.files, *java)) return Report(ports, caption, IDS_NO_JAVAW);
+  if (!FileExists(ports.files, *java)) return Report(ports, caption, IDS_NO_JAVAW);
 
   const std::string options = ReadOptions(ports.profile, *folder);
   std::string line = JavaCommandLine(*java, options, archive, documents);

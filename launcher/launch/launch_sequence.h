@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
@@ -21,6 +22,7 @@ struct LaunchPorts {
   platform::FileSystem& files;
   platform::ShellAssociation& shell;
   platform::Registry& registry;
+  platform::Environment& environment;
   platform::Profile& profile;
   platform::Process& process;
   platform::MessageBoxPort& messages;

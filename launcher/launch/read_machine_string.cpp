@@ -7,11 +7,12 @@
 namespace launcher {
 
 int ReadMachineString(platform::Registry& registry, const std::string& subKey, const std::string& valueName,
-                      std::string& value) {
+                      std::string& value, REGSAM view) {
   // Opened for reading only: a lookup must not leave an empty runtime key
   // behind, which the setup program would take for a runtime too old.
   HKEY key = nullptr;
-  if (registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return 0;
+  if (registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS)
+    return 0;
   BYTE data[kRegistryValueSize] = {};
   DWORD size = sizeof data;
   LONG result = registry.RegQueryValueExA(key, valueName.c_str(), nullptr, nullptr, data, &size);

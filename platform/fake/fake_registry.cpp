@@ -75,6 +75,14 @@ std::shared_ptr<FakeRegistry::Key> FakeRegistry::Walk(const std::shared_ptr<Key>
   return key;
 }
 
+std::string FakeRegistry::InView(HKEY key, const std::string& subKey, REGSAM access) const {
+  if (!sixtyFourBit_ || key != HKEY_LOCAL_MACHINE || (access & KEY_WOW64_64KEY)) return subKey;
+  std::vector<std::string> parts = fake::SplitAtBackslashes(subKey);
+  if (fake::FoldCase(parts[0]) != "SOFTWARE") return subKey;
+  if (parts.size() > 1 && fake::FoldCase(parts[1]) == "WOW6432NODE") return subKey;
+  return parts[0] + "\\Wow6432Node" + subKey.substr(parts[0].size());
+}
+
 HKEY FakeRegistry::NewHandle(const std::shared_ptr<Key>& key, REGSAM access) {
   HKEY handle = reinterpret_cast<HKEY>(nextHandle_);
   nextHandle_ += 4;
@@ -89,7 +97,7 @@ LONG FakeRegistry::RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM access, 
   if (!from) return ERROR_INVALID_HANDLE;
   if (from->deleted) return kErrorKeyDeleted;
   LONG error = ERROR_SUCCESS;
-  auto target = Walk(from, subKey ? subKey : "", false, nullptr, &error);
+  auto target = Walk(from, InView(key, subKey ? subKey : "", access), false, nullptr, &error);
   if (!target) return error;
   if (target->denyWrite && (access & kWriteRights)) return ERROR_ACCESS_DENIED;
   *result = NewHandle(target, access);
@@ -105,7 +113,7 @@ LONG FakeRegistry::RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD,
   if (from->deleted) return kErrorKeyDeleted;
   bool created = false;
   LONG error = ERROR_SUCCESS;
-  auto target = Walk(from, subKey ? subKey : "", true, &created, &error);
+  auto target = Walk(from, InView(key, subKey ? subKey : "", access), true, &created, &error);
   if (!target) return error;
   if (target->denyWrite && (access & kWriteRights)) return ERROR_ACCESS_DENIED;
   if (disposition) *disposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;

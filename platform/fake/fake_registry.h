@@ -2,7 +2,10 @@
 // HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER, HKEY_CLASSES_ROOT and HKEY_USERS,
 // case-insensitive names, typed values with the default value, short buffers
 // answered with ERROR_MORE_DATA, keys that refuse write access, and keys that
-// cannot be deleted while they have subkeys.
+// cannot be deleted while they have subkeys. It is the registry a 32-bit
+// program sees: on 32-bit Windows (the default) the view flags are ignored;
+// on 64-bit Windows HKEY_LOCAL_MACHINE\SOFTWARE opens as
+// SOFTWARE\Wow6432Node unless KEY_WOW64_64KEY asks for the 64-bit view.
 #pragma once
 
 #include <map>
@@ -35,7 +38,9 @@ class FakeRegistry final : public Registry {
   LONG RegCloseKey(HKEY key) override;
 
   // Test set-up and inspection, by full path such as
-  // "HKEY_LOCAL_MACHINE\SOFTWARE\JavaSoft".
+  // "HKEY_LOCAL_MACHINE\SOFTWARE\JavaSoft" (in the 64-bit view on 64-bit
+  // Windows; the 32-bit view's keys lie below SOFTWARE\Wow6432Node).
+  void SetSixtyFourBitWindows(bool sixtyFourBit) { sixtyFourBit_ = sixtyFourBit; }
   void SetString(const std::string& keyPath, const std::string& valueName, const std::string& text,
                  DWORD type = REG_SZ);
   void SetDword(const std::string& keyPath, const std::string& valueName, DWORD value);
@@ -71,6 +76,7 @@ class FakeRegistry final : public Registry {
     REGSAM access = 0;
   };
 
+  std::string InView(HKEY key, const std::string& subKey, REGSAM access) const;
   std::shared_ptr<Key> Resolve(HKEY key, REGSAM* access) const;
   std::shared_ptr<Key> Walk(const std::shared_ptr<Key>& from, const std::string& subKey, bool create, bool* created,
                             LONG* error);
@@ -81,6 +87,7 @@ class FakeRegistry final : public Registry {
   std::map<HKEY, std::shared_ptr<Key>> roots_;
   std::map<HKEY, Handle> handles_;
   ULONG_PTR nextHandle_ = 0x1000;
+  bool sixtyFourBit_ = false;
 };
 
 }  // namespace platform

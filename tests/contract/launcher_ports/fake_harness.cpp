@@ -1,3 +1,4 @@
+#include "platform/fake/fake_environment.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_process.h"
 #include "platform/fake/fake_profile.h"
@@ -22,6 +23,8 @@ class FakeHarness final : public Harness {
   platform::Process& Process() override { return process_; }
   platform::StringResource& Strings() override { return strings_; }
   HINSTANCE StringsInstance() override { return nullptr; }
+  platform::Environment& Environment() override { return environment_; }
+  void SetVariable(const std::string& name, const std::u16string& value) override { environment_.SetWide(name, value); }
   std::string Scratch() override { return kScratch; }
   void WriteFile(const std::string& path, const std::string& content) override { files_.AddFile(path, content); }
   void DeleteFile(const std::string& path) override { files_.DeleteFileA(path.c_str()); }
@@ -43,6 +46,7 @@ class FakeHarness final : public Harness {
   platform::FakeShellAssociation shell_{files_};
   platform::FakeProcess process_;
   platform::FakeStringResource strings_;
+  platform::FakeEnvironment environment_;
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/environment.h"
 #include "platform/process.h"
 #include "platform/profile.h"
 #include "platform/shell_association.h"
@@ -27,6 +28,10 @@ class Harness {
   virtual platform::Process& Process() = 0;
   virtual platform::StringResource& Strings() = 0;
   virtual HINSTANCE StringsInstance() = 0;
+  virtual platform::Environment& Environment() = 0;
+  // Sets a variable of the environment the port reads, for as long as the
+  // harness lives.
+  virtual void SetVariable(const std::string& name, const std::u16string& value) = 0;
 
   // An existing empty folder whose name holds a blank and Japanese, without
   // a trailing backslash; removed afterwards.

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <vector>
 
+#include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_shell_association.h"
@@ -29,6 +30,7 @@ class Win32Harness final : public Harness {
     for (const std::string& extension : associated_) e2e::DeleteRegTree(HKEY_CLASSES_ROOT, extension);
     if (!associated_.empty()) e2e::DeleteRegTree(HKEY_CLASSES_ROOT, kProgId);
     ::SetEnvironmentVariableA("TESSAL_STAND_IN_RECORD", nullptr);
+    for (const std::string& name : variables_) ::SetEnvironmentVariableA(name.c_str(), nullptr);
     e2e::RemoveTree(scratch_);
   }
   platform::Profile& Profile() override { return profile_; }
@@ -36,6 +38,13 @@ class Win32Harness final : public Harness {
   platform::Process& Process() override { return process_; }
   platform::StringResource& Strings() override { return strings_; }
   HINSTANCE StringsInstance() override { return ::GetModuleHandleA(nullptr); }
+  platform::Environment& Environment() override { return environment_; }
+  void SetVariable(const std::string& name, const std::u16string& value) override {
+    std::wstring wideName(name.begin(), name.end());
+    std::wstring wideValue(value.begin(), value.end());
+    ::SetEnvironmentVariableW(wideName.c_str(), wideValue.c_str());
+    variables_.push_back(name);
+  }
   std::string Scratch() override { return scratch_; }
   void WriteFile(const std::string& path, const std::string& content) override { e2e::WriteFile(path, content); }
   void DeleteFile(const std::string& path) override { ::DeleteFileA(path.c_str()); }
@@ -54,10 +63,12 @@ class Win32Harness final : public Harness {
  private:
   std::string scratch_;
   std::vector<std::string> associated_;
+  std::vector<std::string> variables_;
   platform::Win32Profile profile_;
   platform::Win32ShellAssociation shell_;
   platform::Win32Process process_;
   platform::Win32StringResource strings_;
+  platform::Win32Environment environment_;
 };
 
 }  // namespace

@@ -28,7 +28,11 @@ class FakeFileSystemHarness final : public FileSystemHarness {
 
 class FakeRegistryHarness final : public RegistryHarness {
  public:
+  explicit FakeRegistryHarness(bool sixtyFourBitWindows = false) {
+    registry_.SetSixtyFourBitWindows(sixtyFourBitWindows);
+  }
   platform::Registry& Port() override { return registry_; }
+  std::string MachineScratchKey() override { return "SOFTWARE\\TessalContractViews"; }
   std::string ScratchKey() override { return "Software\\TessalContract\\Scratch"; }
   void SetUnterminatedString(const std::string& keyPath, const std::string& name, const std::string& text) override {
     registry_.SetRaw("HKEY_CURRENT_USER\\" + keyPath, name, REG_SZ, text);
@@ -48,5 +52,8 @@ class FakeRegistryHarness final : public RegistryHarness {
 
 std::unique_ptr<FileSystemHarness> MakeFileSystemHarness() { return std::make_unique<FakeFileSystemHarness>(); }
 std::unique_ptr<RegistryHarness> MakeRegistryHarness() { return std::make_unique<FakeRegistryHarness>(); }
+std::unique_ptr<RegistryHarness> MakeRegistryHarnessOn(bool sixtyFourBitWindows) {
+  return std::make_unique<FakeRegistryHarness>(sixtyFourBitWindows);
+}
 
 }  // namespace contract

@@ -38,9 +38,15 @@ class RegistryHarness {
   virtual void SetUnterminatedString(const std::string& keyPath, const std::string& name, const std::string& text) = 0;
   // Lets the key (which must exist) be opened for reading only.
   virtual void DenyWrite(HKEY root, const std::string& keyPath) = 0;
+  // A key path below HKEY_LOCAL_MACHINE\SOFTWARE that does not exist yet in
+  // either registry view; removed from both afterwards.
+  virtual std::string MachineScratchKey() = 0;
 };
 
 std::unique_ptr<FileSystemHarness> MakeFileSystemHarness();
 std::unique_ptr<RegistryHarness> MakeRegistryHarness();
+// The registry as a 32-bit program sees it on 64-bit (true) or 32-bit Windows;
+// nullptr when this side runs on the other kind.
+std::unique_ptr<RegistryHarness> MakeRegistryHarnessOn(bool sixtyFourBitWindows);
 
 }  // namespace contract

@@ -232,4 +232,51 @@ TEST_F(RegistryContract, QueryNeedsTheRightToQuery) {
   reg.RegCloseKey(key);
 }
 
+// A 32-bit program on 64-bit Windows sees HKEY_LOCAL_MACHINE\SOFTWARE in
+// its own (32-bit) view unless it asks for the 64-bit one; its own view is
+// SOFTWARE\Wow6432Node there. On 32-bit Windows both flags are ignored.
+class RegistryViews : public ::testing::TestWithParam<bool> {
+ protected:
+  std::string Read(platform::Registry& reg, const std::string& path, REGSAM view) {
+    HKEY key = nullptr;
+    if (reg.RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS)
+      return "<missing>";
+    char data[16] = {};
+    DWORD size = sizeof data - 1;
+    LONG rc = reg.RegQueryValueExA(key, "Where", nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
+    reg.RegCloseKey(key);
+    return rc == ERROR_SUCCESS ? std::string(data) : "<no value>";
+  }
+  void Write(platform::Registry& reg, const std::string& path, REGSAM view, const std::string& text) {
+    HKEY key = nullptr;
+    char emptyClass[] = "";
+    ASSERT_EQ(reg.RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, emptyClass, REG_OPTION_NON_VOLATILE,
+                                  KEY_ALL_ACCESS | view, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(reg.RegSetValueExA(key, "Where", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                                 static_cast<DWORD>(text.size() + 1)),
+              ERROR_SUCCESS);
+    reg.RegCloseKey(key);
+  }
+};
+
+TEST_P(RegistryViews, TheOtherViewOnlyWhenAskedFor) {
+  const bool sixtyFourBit = GetParam();
+  auto harness = contract::MakeRegistryHarnessOn(sixtyFourBit);
+  if (!harness) GTEST_SKIP() << "runs on the other kind of Windows";
+  platform::Registry& reg = harness->Port();
+  const std::string key = harness->MachineScratchKey();
+  Write(reg, key, KEY_WOW64_64KEY, "64");
+  Write(reg, key, KEY_WOW64_32KEY, "32");
+
+  EXPECT_EQ(Read(reg, key, 0), "32");
+  EXPECT_EQ(Read(reg, key, KEY_WOW64_32KEY), "32");
+  EXPECT_EQ(Read(reg, key, KEY_WOW64_64KEY), sixtyFourBit ? "64" : "32");
+  const std::string redirected = "SOFTWARE\\Wow6432Node" + key.substr(std::string("SOFTWARE").size());
+  EXPECT_EQ(Read(reg, redirected, KEY_WOW64_64KEY), sixtyFourBit ? "32" : "<missing>");
+}
+
+INSTANTIATE_TEST_SUITE_P(Registry, RegistryViews, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "On64BitWindows" : "On32BitWindows"; });
+
 }  // namespace

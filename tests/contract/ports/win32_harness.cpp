@@ -68,9 +68,22 @@ class Win32RegistryHarness final : public RegistryHarness {
  public:
   Win32RegistryHarness()
       : scratch_("Software\\TessalContract\\Scratch" + std::to_string(::GetCurrentProcessId()) + "_" +
-                 std::to_string(++counter)) {}
-  ~Win32RegistryHarness() override { DeleteKeyTree(HKEY_CURRENT_USER, "Software\\TessalContract"); }
+                 std::to_string(++counter)),
+        machineScratch_("TessalContractViews" + std::to_string(::GetCurrentProcessId()) + "_" +
+                        std::to_string(counter)) {}
+  ~Win32RegistryHarness() override {
+    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\TessalContract");
+    // Below SOFTWARE in each view; on 32-bit Windows both are the same key.
+    for (REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
+      HKEY software = nullptr;
+      if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE", 0, KEY_ALL_ACCESS | view, &software) != ERROR_SUCCESS)
+        continue;
+      ::RegDeleteKeyA(software, machineScratch_.c_str());
+      ::RegCloseKey(software);
+    }
+  }
   platform::Registry& Port() override { return registry_; }
+  std::string MachineScratchKey() override { return "SOFTWARE\\" + machineScratch_; }
   std::string ScratchKey() override { return scratch_; }
   void SetUnterminatedString(const std::string& keyPath, const std::string& name, const std::string& text) override {
     std::wstring wideName(name.begin(), name.end());
@@ -97,6 +110,7 @@ class Win32RegistryHarness final : public RegistryHarness {
 
  private:
   std::string scratch_;
+  std::string machineScratch_;
   platform::Win32Registry registry_;
 };
 
@@ -104,5 +118,11 @@ class Win32RegistryHarness final : public RegistryHarness {
 
 std::unique_ptr<FileSystemHarness> MakeFileSystemHarness() { return std::make_unique<Win32FileSystemHarness>(); }
 std::unique_ptr<RegistryHarness> MakeRegistryHarness() { return std::make_unique<Win32RegistryHarness>(); }
+std::unique_ptr<RegistryHarness> MakeRegistryHarnessOn(bool sixtyFourBitWindows) {
+  BOOL wow64 = FALSE;
+  ::IsWow64Process(::GetCurrentProcess(), &wow64);
+  if ((wow64 != FALSE) != sixtyFourBitWindows) return nullptr;
+  return std::make_unique<Win32RegistryHarness>();
+}
 
 }  // namespace contract

@@ -26,6 +26,56 @@ const std::string kRuntimeKey = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
+bool SixtyFourBitWindows() {
+  BOOL wow64 = FALSE;
+  return ::IsWow64Process(::GetCurrentProcess(), &wow64) && wow64;
+}
+
+// A string of a REGEDIT4 file: backslashes and quotes escaped, the 0x5C
+// trail byte of a double-byte character left as it is.
+std::string RegFileString(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (::IsDBCSLeadByte(static_cast<BYTE>(text[i])) && i + 1 < text.size()) {
+      out += text[i];
+      out += text[++i];
+      continue;
+    }
+    if (text[i] == '\\' || text[i] == '"') out += '\\';
+    out += text[i];
+  }
+  return out;
+}
+
+long RunReg(const std::string& arguments) {
+  e2e::Started reg = e2e::Start("reg.exe " + arguments, "C:\\");
+  if (!reg.ok()) return -1;
+  long rc = e2e::WaitForExit(reg, 30000);
+  ::CloseHandle(reg.process);
+  return rc;
+}
+
+// A runtime registered under SOFTWARE\JavaSoft\KEY (CurrentVersion "9",
+// its JavaHome) in one view of a 64-bit Windows. The 64-bit view is seeded
+// by the system's reg.exe, not through the flag the launcher uses.
+void RegisterIn(const std::string& key, const std::string& home, bool view64) {
+  ASSERT_TRUE(SixtyFourBitWindows()) << "runs in a 64-bit prefix";
+  const std::string path = "SOFTWARE\\JavaSoft\\" + key;
+  if (!view64) {
+    ASSERT_TRUE(e2e::SetRegString(HKEY_LOCAL_MACHINE, path, "CurrentVersion", "9"));
+    ASSERT_TRUE(e2e::SetRegString(HKEY_LOCAL_MACHINE, path + "\\9", "JavaHome", home));
+    return;
+  }
+  const bool seenBefore = e2e::RegKeyExists(HKEY_LOCAL_MACHINE, path);
+  const std::string file = "C:\\view64.reg";
+  ASSERT_TRUE(e2e::WriteFile(file, "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\" + path +
+                                       "]\r\n\"CurrentVersion\"=\"9\"\r\n\r\n" + "[HKEY_LOCAL_MACHINE\\" + path +
+                                       "\\9]\r\n\"JavaHome\"=\"" + RegFileString(home) + "\"\r\n"));
+  ASSERT_EQ(RunReg("import " + file + " /reg:64"), 0);
+  ::DeleteFileA(file.c_str());
+  EXPECT_EQ(e2e::RegKeyExists(HKEY_LOCAL_MACHINE, path), seenBefore) << "seeded into the 32-bit view";
+}
+
 class LauncherE2E : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -39,13 +89,17 @@ class LauncherE2E : public ::testing::Test {
     ::DeleteFileA(kRecord.c_str());
     ::SetEnvironmentVariableA("TESSAL_STAND_IN_RECORD", kRecord.c_str());
     ::SetEnvironmentVariableA("TESSAL_STAND_IN_WINDOW", nullptr);
+    savedPath_ = e2e::Environment("PATH");
   }
 
   void TearDown() override {
+    ::SetEnvironmentVariableA("JAVA_HOME", nullptr);
+    ::SetEnvironmentVariableA("PATH", savedPath_.c_str());
     e2e::RemoveTree(kInstall);
     e2e::RemoveTree(kJavaRoot);
     e2e::RemoveTree(kWorkFolder);
     e2e::DeleteRegTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\JavaSoft");
+    if (SixtyFourBitWindows()) RunReg("delete HKLM\\SOFTWARE\\JavaSoft /f /reg:64");
     e2e::DeleteRegTree(HKEY_CLASSES_ROOT, ".jar");
     e2e::DeleteRegTree(HKEY_CLASSES_ROOT, "TessalE2E.jarfile");
     ::DeleteFileA(kRecord.c_str());
@@ -62,6 +116,24 @@ class LauncherE2E : public ::testing::Test {
     EXPECT_TRUE(started.ok());
     return started;
   }
+
+  // A stand-in javaw.exe at that path.
+  static void InstallJava(const std::string& javaw) {
+    ASSERT_TRUE(e2e::MakeFolders(javaw.substr(0, javaw.rfind('\\'))));
+    ASSERT_TRUE(::CopyFileA(e2e::WindowsPath(TESSAL_STAND_IN_JAVA).c_str(), javaw.c_str(), FALSE));
+  }
+
+  // Which javaw.exe the launcher started, without documents.
+  std::string StartedJava() {
+    ::DeleteFileA(kRecord.c_str());
+    e2e::Started launcher = StartLauncher("");
+    if (e2e::WaitForExit(launcher, 15000) != 0) e2e::Kill(launcher);  // a message box instead of a start
+    ::CloseHandle(launcher.process);
+    const std::string record = WaitForRecord(5000);
+    return record.size() > 1 && record[0] == '"' ? record.substr(1, record.find('"', 1) - 1) : record;
+  }
+
+  std::string savedPath_;
 
   // What the stand-in recorded, once it has; "<nothing>" after the wait.
   static std::string WaitForRecord(DWORD timeoutMs = 15000) {
@@ -228,6 +300,88 @@ INSTANTIATE_TEST_SUITE_P(
                                   },
                                   expected::kStartFailed}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The runtimes of today, when the launcher's first lookup fails: these run
+// in a 64-bit prefix (the Win64 entry), where the registry has two views.
+const std::string kJava64 = kJavaRoot + "\\jre 8 64";
+const std::string kJdk64 = kJavaRoot + "\\jdk 21 表";
+const std::string kJavaHomeVariable = kJavaRoot + "\\ランタイム 17 表";
+const std::string kPathFolder = kJavaRoot + "\\path ソ;1";
+
+// Runtimes of today without a javaw.exe change none of the three messages.
+void RuntimesOfTodayWithoutJavaw() {
+  RegisterIn("JDK", kJdk64, true);
+  RegisterIn("Java Runtime Environment", kJava64, true);
+  ::SetEnvironmentVariableA("JAVA_HOME", kJavaHomeVariable.c_str());
+  ::SetEnvironmentVariableA("PATH", (e2e::Environment("PATH") + ";\"" + kPathFolder + "\"").c_str());
+}
+
+INSTANTIATE_TEST_SUITE_P(Win64, LauncherFails,
+                         ::testing::Values(FailureCase{"NoRuntime",
+                                                       [] {
+                                                         e2e::DeleteRegTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\JavaSoft");
+                                                         RuntimesOfTodayWithoutJavaw();
+                                                       },
+                                                       expected::kNoRuntime},
+                                           FailureCase{"NoJavaHome",
+                                                       [] {
+                                                         e2e::SetRegString(HKEY_LOCAL_MACHINE, kRuntimeKey,
+                                                                           "CurrentVersion", "1.5");
+                                                         RuntimesOfTodayWithoutJavaw();
+                                                       },
+                                                       expected::kNoRuntimeHome},
+                                           FailureCase{"JavawMissing",
+                                                       [] {
+                                                         ::DeleteFileA(kJavaw.c_str());
+                                                         RuntimesOfTodayWithoutJavaw();
+                                                       },
+                                                       expected::kNoJavaw}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct SourceCase {
+  const char* name;
+  const char* key;  // below SOFTWARE\JavaSoft, or nullptr
+  bool view64;
+  const char* variable;  // or nullptr
+  std::string value;     // JavaHome, or the variable's value
+  std::string javaw;
+};
+
+class LauncherFindsJava : public LauncherE2E, public ::testing::WithParamInterface<SourceCase> {};
+
+TEST_P(LauncherFindsJava, FromThisSourceAlone) {
+  const SourceCase& row = GetParam();
+  e2e::DeleteRegTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\JavaSoft");
+  InstallJava(row.javaw);
+  if (row.key) RegisterIn(row.key, row.value, row.view64);
+  if (row.variable) ::SetEnvironmentVariableA(row.variable, row.value.c_str());
+  EXPECT_BYTES(StartedJava(), row.javaw);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Win64, LauncherFindsJava,
+    ::testing::Values(
+        SourceCase{"RuntimeKey64", "Java Runtime Environment", true, nullptr, kJava64, kJava64 + "\\bin\\javaw.exe"},
+        SourceCase{"Jre64", "JRE", true, nullptr, kJavaRoot + "\\jre 11", kJavaRoot + "\\jre 11\\bin\\javaw.exe"},
+        SourceCase{"Jre32", "JRE", false, nullptr, kJavaRoot + "\\jre 9", kJavaRoot + "\\jre 9\\bin\\javaw.exe"},
+        SourceCase{"Jdk64", "JDK", true, nullptr, kJdk64, kJdk64 + "\\bin\\javaw.exe"},
+        SourceCase{"Jdk32", "JDK", false, nullptr, kJavaRoot + "\\jdk 17", kJavaRoot + "\\jdk 17\\bin\\javaw.exe"},
+        SourceCase{"JavaHome", nullptr, false, "JAVA_HOME", kJavaHomeVariable, kJavaHomeVariable + "\\bin\\javaw.exe"},
+        SourceCase{"QuotedPathEntry", nullptr, false, "PATH",
+                   "C:\\windows\\system32;C:\\windows;;\"" + kPathFolder + "\"", kPathFolder + "\\javaw.exe"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LauncherE2E, Win64TheFirstSourceWithAJavawWins) {
+  const std::vector<std::string> javaws = {kJavaw, kJava64 + "\\bin\\javaw.exe", kJdk64 + "\\bin\\javaw.exe",
+                                           kJavaHomeVariable + "\\bin\\javaw.exe", kPathFolder + "\\javaw.exe"};
+  for (std::size_t i = 1; i < javaws.size(); ++i) InstallJava(javaws[i]);
+  RuntimesOfTodayWithoutJavaw();  // which now have one each
+  ASSERT_TRUE(e2e::RegKeyExists(HKEY_LOCAL_MACHINE, kRuntimeKey)) << "the launcher's first lookup";
+  for (const std::string& javaw : javaws) {
+    EXPECT_BYTES(StartedJava(), javaw);
+    ::DeleteFileA(javaw.c_str());
+  }
+}
 
 // On a Western Windows (ANSI code page 1252) é is the byte E9, which code
 // page 932 would take for the first byte of a double-byte character: the

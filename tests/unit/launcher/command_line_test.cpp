@@ -110,7 +110,7 @@ TEST_F(LaunchTest, OptionCountOverstatedByTheReaderIsNotTrusted) {
       return size;
     }
   } overcounting;
-  launcher::LaunchPorts run{files, shell, registry, overcounting, process, messages, strings, nullptr};
+  launcher::LaunchPorts run{files, shell, registry, environment, overcounting, process, messages, strings, nullptr};
   launcher::RunLaunchSequence(run, {}, splash);
   EXPECT_BYTES(StartedLine(), kQuotedJava + " " + std::string(1022, 'o') + " -jar " + kQuotedArchive + " ");
 }

@@ -29,6 +29,11 @@ class FailureTest : public LaunchTest, public ::testing::WithParamInterface<Fail
 TEST_P(FailureTest, ReportsAndStartsNothing) {
   const FailureCase& row = GetParam();
   row.arrange(*this);
+  // Runtimes of today without a javaw.exe change no message.
+  environment.Set("JAVA_HOME", "C:\\Java\\jdk-17");
+  environment.Set("PATH", "C:\\windows;C:\\Java\\jdk-17\\bin");
+  registry.SetString("HKEY_LOCAL_MACHINE\\SOFTWARE\\JavaSoft\\JDK", "CurrentVersion", "17");
+  registry.SetString("HKEY_LOCAL_MACHINE\\SOFTWARE\\JavaSoft\\JDK\\17", "JavaHome", "C:\\Java\\jdk-17");
   const auto registryBefore = registry.Dump();
   Launch({"C:\\doc.xml"});
 
@@ -112,7 +117,11 @@ INSTANTIATE_TEST_SUITE_P(
                     expected::kNoRuntimeHome},
         FailureCase{"JavaHomeWithoutJavaw", [](FailureTest& t) { t.Files().DeleteFileA(kJavaw); }, expected::kNoJavaw},
         FailureCase{"AssociatedProgramMissing",
-                    [](FailureTest& t) { t.Shell().Associate(".jar", "C:\\Gone\\javaw.exe -jar \"%1\""); },
+                    [](FailureTest& t) {
+                      t.Shell().Associate(".jar", "C:\\Gone\\javaw.exe -jar \"%1\"");
+                      // No other source is tried after an association.
+                      t.Files().AddFile("C:\\Java\\jdk-17\\bin\\javaw.exe", "MZ");
+                    },
                     expected::kNoJavaw},
         FailureCase{"ProcessNotCreated", [](FailureTest& t) { t.Process().FailCreationWith(ERROR_ACCESS_DENIED); },
                     expected::kStartFailed}),

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "launcher/launch/launch_sequence.h"
+#include "platform/fake/fake_environment.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_message_box.h"
 #include "platform/fake/fake_process.h"
@@ -65,10 +66,11 @@ class LaunchTest : public ::testing::Test {
   platform::FakeProfile profile{files};
   platform::FakeShellAssociation shell{files};
   platform::FakeRegistry registry;
+  platform::FakeEnvironment environment;
   platform::FakeProcess process;
   platform::FakeMessageBox messages;
   platform::FakeStringResource strings;
-  launcher::LaunchPorts ports{files, shell, registry, profile, process, messages, strings, nullptr};
+  launcher::LaunchPorts ports{files, shell, registry, environment, profile, process, messages, strings, nullptr};
   RecordingSplash splash;
 };
 
