@@ -10,6 +10,7 @@ rm -rf "$work"
 mkdir -p "$work/elsewhere"
 SOURCE_DATE_EPOCH=$("$src/scripts/source-date-epoch.sh" "$src")
 export SOURCE_DATE_EPOCH
+unset SIGN_PFX  # a signature holds its signing time
 
 # The files git would commit (tracked and new, not ignored), as they are now.
 if git -C "$src" rev-parse --git-dir >/dev/null 2>&1; then

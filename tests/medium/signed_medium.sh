@@ -7,6 +7,7 @@
 #   signed_medium.sh SOURCE_DIR WIN32_BUILD_DIR OUTPUT_DIR
 set -euo pipefail
 src=$1 build=$2 out=$3
+unset SIGN_TIMESTAMP_URL  # no network in the tests
 keys=$(mktemp -d)
 trap 'rm -rf "$keys"' EXIT
 password="pass-$$-$RANDOM-word"
