@@ -29,8 +29,13 @@ test: deps
 	$(MAKE) test-native
 	$(MAKE) test-win32
 
-medium: build-win32
-	bash scripts/make-medium.sh build/win32 build/medium
+# Only the three programs of the medium; signed when SIGN_PFX names a
+# certificate (README: "Signing the programs").
+medium:
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32 -j $(JOBS) --target Setup tessal Uninstall
+	SIGN_PFX='$(SIGN_PFX)' SIGN_PASS_FILE='$(SIGN_PASS_FILE)' SIGN_TIMESTAMP_URL='$(SIGN_TIMESTAMP_URL)' \
+	  bash scripts/make-medium.sh build/win32 build/medium
 
 demo: deps
 	bash scripts/demo.sh

@@ -13,6 +13,7 @@ packages=(
   liblnk-utils
   locales
   openjdk-17-jdk-headless zip python3
+  osslsigncode openssl
 )
 
 missing=()

@@ -9,6 +9,7 @@
 
 #include "platform/program_name.h"
 #include "platform/win32/win32_append_file.h"
+#include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_dll_search.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_folder_browser.h"
@@ -38,7 +39,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   platform::Win32Process process;
   platform::Win32ProcessExit exit;
   platform::Win32FolderBrowser browser;
+  platform::Win32Clock clock;
   SetupPorts ports{registry, files, links, process, exit, browser};
+  ports.clock = &clock;
 
   // The whole line, read here: the runtime's own split loses the folder of
   // an unquoted program path with double-byte characters in it, and an
@@ -51,7 +54,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (line.logFile) log.emplace(appender, *line.logFile);
   if (line.silent) {
     engine::ShellPorts shell{registry, files, links};
-    return engine::RunSilentSetup(shell, line, commandLine, log ? &*log : nullptr);
+    return engine::RunSilentSetup(shell, line, commandLine, log ? &*log : nullptr, &clock);
   }
   // The wizard ignores a line it cannot read, as it always has.
   if (line.valid && log) {

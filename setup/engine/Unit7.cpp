@@ -97,7 +97,7 @@ void TInstallProgressView::RunInstall() {
   const engine::InstallChoices choices{FMainView->FInstallFolder, FMainView->FJavaCheck, FMainView->FAddSend,
                                        FMainView->FChainXML,      FMainView->FStartMenu, FMainView->FDesktop};
   PageProgress progress(*this, App());
-  switch (engine::RunInstall(shell, choices, progress, Log())) {
+  switch (engine::RunInstall(shell, choices, progress, Log(), ports.clock)) {
     case engine::InstallOutcome::Installed:
       return;
     case engine::InstallOutcome::CopyFailed:

@@ -75,8 +75,8 @@ bool MakeInstallFolder(platform::FileSystem& files, const std::string& folder, I
   return created;
 }
 
-InstallOutcome RunInstall(ShellPorts& ports, const InstallChoices& choices, InstallProgress& progress,
-                          InstallLog& log) {
+InstallOutcome RunInstall(ShellPorts& ports, const InstallChoices& choices, InstallProgress& progress, InstallLog& log,
+                          platform::Clock* clock) {
   const std::string& folder = choices.installFolder;
   try {
     const bool existed = common::FolderExists(ports.files, folder);
@@ -86,6 +86,7 @@ InstallOutcome RunInstall(ShellPorts& ports, const InstallChoices& choices, Inst
                                                           : "Install folder could not be created: ") +
                folder);
     progress.StageStarted(InstallStage::CopyingFiles);
+    const long long copyStart = clock ? clock->Microseconds() : 0;
     const std::string setupFolder = SetupFolder(ports.files);
     unsigned long long installedBytes = 0;
     for (const CopyItem& item : CopyList(setupFolder, folder, choices.javaCheck)) {
@@ -103,6 +104,11 @@ InstallOutcome RunInstall(ShellPorts& ports, const InstallChoices& choices, Inst
       }
       installedBytes += size;
       log.Line("Copied: " + item.source + " -> " + item.destination + " (" + std::to_string(size) + " bytes)");
+    }
+    if (clock) {
+      const long long micro = clock->Microseconds() - copyStart;
+      log.Line("Copy stage: " + std::to_string(micro / 1000) + "." + std::to_string(micro % 1000 / 100) + " ms for " +
+               std::to_string(installedBytes) + " bytes");
     }
     progress.CopiesEnded();
     progress.StageStarted(InstallStage::CreatingShortcuts);

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "platform/clock.h"
 #include "setup/engine/install_log.h"
 #include "setup/engine/shell_integration.h"
 #include "setup/wizard/java_check.h"
@@ -40,7 +41,10 @@ enum class InstallOutcome {
   Failed,      // an error stopped the run (an empty install folder, for one)
 };
 
-InstallOutcome RunInstall(ShellPorts& ports, const InstallChoices& choices, InstallProgress& progress, InstallLog& log);
+// With a clock, the log also states how long the copy stage took (from
+// its start to the last file's end) and how many bytes it copied.
+InstallOutcome RunInstall(ShellPorts& ports, const InstallChoices& choices, InstallProgress& progress, InstallLog& log,
+                          platform::Clock* clock = nullptr);
 
 // The install folder as the folder page makes it: true when it exists
 // afterwards. A bare relative name is a failure too.

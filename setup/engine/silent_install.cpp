@@ -29,7 +29,7 @@ int ExitCodeOf(InstallOutcome outcome) {
   return kExitOtherFailure;
 }
 
-int Install(ShellPorts& ports, const SetupCommandLine& line, InstallLog& log) {
+int Install(ShellPorts& ports, const SetupCommandLine& line, InstallLog& log, platform::Clock* clock) {
   if (!line.valid) {
     log.Line("Command line not valid: " + line.error);
     return kExitBadCommandLine;
@@ -52,18 +52,19 @@ int Install(ShellPorts& ports, const SetupCommandLine& line, InstallLog& log) {
   choices.startMenu = line.startMenu;
   choices.desktop = line.desktop;
   NoProgress progress;
-  return ExitCodeOf(RunInstall(ports, choices, progress, log));
+  return ExitCodeOf(RunInstall(ports, choices, progress, log, clock));
 }
 
 }  // namespace
 
-int RunSilentSetup(ShellPorts& ports, const SetupCommandLine& line, const std::string& commandLine, FileLog* log) {
+int RunSilentSetup(ShellPorts& ports, const SetupCommandLine& line, const std::string& commandLine, FileLog* log,
+                   platform::Clock* clock) {
   InstallLog& sink = log ? static_cast<InstallLog&>(*log) : NoLog();
   sink.Line("Setup started: " + commandLine);
   int code = kExitOtherFailure;
   if (log && log->Failed()) return code;  // nowhere to say so; nothing was changed
   try {
-    code = Install(ports, line, sink);
+    code = Install(ports, line, sink, clock);
   } catch (...) {
     // Only running out of memory gets here.
   }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/clock.h"
 #include "setup/engine/install_log.h"
 #include "setup/engine/setup_command_line.h"
 #include "setup/engine/shell_integration.h"
@@ -24,7 +25,8 @@ enum SilentExitCode : int {
 // as the folder page does (the given one, or the proposed one under
 // Program Files), runs the install, and logs the exit code it returns. A
 // log that cannot be written ends it with kExitOtherFailure before
-// anything is changed.
-int RunSilentSetup(ShellPorts& ports, const SetupCommandLine& line, const std::string& commandLine, FileLog* log);
+// anything is changed. With a clock, the copy stage is timed in the log.
+int RunSilentSetup(ShellPorts& ports, const SetupCommandLine& line, const std::string& commandLine, FileLog* log,
+                   platform::Clock* clock = nullptr);
 
 }  // namespace engine

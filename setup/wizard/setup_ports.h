@@ -2,6 +2,7 @@
 // real ones; tests make fakes. The controller hands them to its pages.
 #pragma once
 
+#include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/folder_browser.h"
 #include "platform/process.h"
@@ -19,4 +20,6 @@ struct SetupPorts {
   platform::FolderBrowser& browser;
   // The administrator's log (/LOG); null when none was asked for.
   engine::InstallLog* log = nullptr;
+  // Times the copy stage in that log.
+  platform::Clock* clock = nullptr;
 };

@@ -2,6 +2,8 @@
 // start the installed launcher three ways, as the shell would.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "tests/e2e/road/road.h"
 #include "tests/support/bytes.h"
 
@@ -10,11 +12,17 @@ namespace {
 
 const std::string kJavaw = "\"" + kJavaHome + "\\bin\\javaw.exe\"";
 
+// The medium of the build, or another one (the signed medium) named by TESSAL_MEDIUM.
+std::string Medium() {
+  const char* other = std::getenv("TESSAL_MEDIUM");
+  return e2e::WindowsPath(other && *other ? other : MEDIUM_DIR);
+}
+
 TEST(WholeRoad, InstallThenStartFromTheShortcutTheAssociationAndSendTo) {
   ASSERT_TRUE(InstallJavaStandIn(e2e::WindowsPath(STAND_IN_JAVA)));
   Step shot = [](const std::string& name, const std::string&) { e2e::Screenshot("road_" + name); };
 
-  Installed installed = InstallFromMedium(e2e::WindowsPath(MEDIUM_DIR), shot);
+  Installed installed = InstallFromMedium(Medium(), shot);
   ASSERT_TRUE(installed.ok) << installed.failure;
   EXPECT_EQ(installed.exitCode, 0);
   const std::string folder = installed.installFolder;
@@ -69,6 +77,16 @@ TEST(WholeRoad, InstallThenStartFromTheShortcutTheAssociationAndSendTo) {
     std::printf("The runtime received: %s\n  in %s; the launcher ended %lu ms after the window came up\n",
                 launch->commandLine.c_str(), launch->currentDirectory.c_str(),
                 static_cast<unsigned long>(launch->splashToCloseMs));
+
+  // 4. The registered uninstaller, unattended: it removes everything but its
+  // own file, which its temporary copy (a copy of the file, signature and
+  // all) removes with the folder once it has ended.
+  e2e::Started uninstall = e2e::Start("\"" + folder + "\\Uninstall.exe\" /SILENT", "C:\\");
+  ASSERT_TRUE(uninstall.ok());
+  EXPECT_EQ(e2e::WaitForExit(uninstall, 60000), 0);
+  ::CloseHandle(uninstall.process);
+  for (int waited = 0; waited < 200 && e2e::FolderExists(folder); ++waited) ::Sleep(50);
+  EXPECT_FALSE(e2e::FolderExists(folder)) << "the install folder, after the uninstaller's copy ended";
 }
 
 }  // namespace

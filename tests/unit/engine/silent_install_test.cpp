@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "platform/fake/fake_append_file.h"
+#include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_shell_links.h"
@@ -47,12 +48,12 @@ class SilentInstall : public ::testing::Test {
     files.AddFile(kLog, "earlier run\r\n");
   }
 
-  int Run(const std::string& arguments) {
+  int Run(const std::string& arguments, platform::Clock* clock = nullptr) {
     const std::string commandLine = "\"D:\\medium\\Setup.exe\" " + arguments;
     engine::SetupCommandLine line =
         engine::ParseSetupCommandLine(platform::ArgumentsAfterProgramName(commandLine, "D:\\medium\\Setup.exe"));
     engine::FileLog log(appender, line.logFile.value_or(""));
-    return engine::RunSilentSetup(ports, line, commandLine, line.logFile ? &log : nullptr);
+    return engine::RunSilentSetup(ports, line, commandLine, line.logFile ? &log : nullptr, clock);
   }
   std::string LogText() const { return files.FileContent(kLog).value_or("<missing>"); }
   bool Logged(const std::string& line) const { return LogText().find("\r\n" + line + "\r\n") != std::string::npos; }
@@ -147,6 +148,18 @@ TEST_F(SilentInstall, ALogThatCannotBeWrittenEndsItBeforeAnythingIsChanged) {
   EXPECT_EQ(Run("/SILENT /LOG=C:\\missing\\setup.log"), 4);
   EXPECT_FALSE(files.FileExists(kInstall + "\\tessal.jar"));
   EXPECT_FALSE(registry.KeyExists(kUninstallKey));
+}
+
+// What `make bench` reads: the copy stage's own time, after the last copy
+// and before the shortcuts, with the bytes it copied.
+TEST_F(SilentInstall, WithAClockTheLogStatesTheCopyStagesTime) {
+  platform::FakeClock clock(2500);
+  EXPECT_EQ(Run("/SILENT /TASKS=desktop /LOG=" + kLog, &clock), 0);
+  const std::string log = LogText();
+  const auto timed = log.find("\r\nCopy stage: 2.5 ms for 5000 bytes\r\n");
+  ASSERT_NE(timed, std::string::npos) << log;
+  EXPECT_LT(log.rfind("Copied: "), timed);
+  EXPECT_GT(log.find("Shortcut written: "), timed);
 }
 
 }  // namespace
