@@ -23,7 +23,8 @@ std::string FinisherArguments(HANDLE original, const std::string& originalPath, 
 // nullopt for anything but exactly that form with a full path to an
 // Uninstall.exe that fits MAX_PATH.
 std::optional<FinisherRequest> ParseFinisherArguments(const std::string& arguments);
-// Copies this program into the temporary folder and starts the copy; true
+// Copies this program into a new folder of its own in the temporary folder
+// and starts the copy; true
 // when the copy runs and will finish the removal. The copy inherits every
 // inheritable handle, the uninstall lock among them.
 bool StartFinisher(UninstallPorts& ports, const std::string& ownPath, bool ownFileOnly = false);

@@ -45,6 +45,8 @@ class FakeFileSystem final : public FileSystem {
   // Every entry, as "path" for folders and "path=content" for files, for
   // comparing before and after.
   std::vector<std::string> Dump() const;
+  // True when the folder was made with a security descriptor of its own.
+  bool MadeWithSecurity(const std::string& folder) const;
 
  private:
   struct Node {
@@ -72,6 +74,7 @@ class FakeFileSystem final : public FileSystem {
   std::string modulePath_ = "C:\\setup\\Setup.exe";
   DWORD lastError_ = 0;
   int openFinds_ = 0;
+  std::set<std::string> madeWithSecurity_;  // folded full paths
 };
 
 }  // namespace platform

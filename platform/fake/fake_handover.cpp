@@ -42,6 +42,84 @@ BOOL FakeHandover::CloseHandle(HANDLE handle) {
   return TRUE;
 }
 
+BOOLEAN FakeHandover::RtlGenRandom(PVOID buffer, ULONG length) {
+  if (randomFails_ || !buffer) return FALSE;
+  auto* bytes = static_cast<BYTE*>(buffer);
+  std::string draw;
+  if (!randomDraws_.empty()) {
+    draw = randomDraws_.front();
+    randomDraws_.pop_front();
+  }
+  for (ULONG i = 0; i < length; ++i) bytes[i] = i < draw.size() ? static_cast<BYTE>(draw[i]) : nextRandomByte_++;
+  return TRUE;
+}
+
+// A SID of the size Windows gives the Administrators group (16 bytes).
+BOOL FakeHandover::CreateWellKnownSid(WELL_KNOWN_SID_TYPE type, PSID, PSID sid, DWORD* size) {
+  constexpr DWORD kSidSize = 16;
+  if (!size || type != WinBuiltinAdministratorsSid) return Fail(ERROR_INVALID_PARAMETER);
+  if (!sid || *size < kSidSize) {
+    *size = kSidSize;
+    return Fail(ERROR_INSUFFICIENT_BUFFER);
+  }
+  std::memset(sid, 0, kSidSize);
+  static_cast<BYTE*>(sid)[0] = 1;  // the revision
+  *size = kSidSize;
+  return TRUE;
+}
+
+BOOL FakeHandover::CheckTokenMembership(HANDLE, PSID sid, PBOOL isMember) {
+  if (!sid || !isMember) return Fail(ERROR_INVALID_PARAMETER);
+  *isMember = administrator_ ? TRUE : FALSE;
+  return TRUE;
+}
+
+// Only the form is checked: a discretionary list of entries in parentheses.
+BOOL FakeHandover::ConvertStringSecurityDescriptorToSecurityDescriptorA(LPCSTR text, DWORD revision,
+                                                                        PSECURITY_DESCRIPTOR* descriptor, PULONG size) {
+  if (revision != SDDL_REVISION_1) return Fail(ERROR_UNKNOWN_REVISION);
+  const std::string form = text ? text : "";
+  if (!descriptor || form.rfind("D:", 0) != 0 || form.find('(') == std::string::npos || form.back() != ')')
+    return Fail(ERROR_INVALID_PARAMETER);
+  auto* memory = new BYTE[20]{};
+  descriptors_[memory] = form;
+  descriptorTexts_.push_back(form);
+  *descriptor = memory;
+  if (size) *size = 20;
+  return TRUE;
+}
+
+HLOCAL FakeHandover::LocalFree(HLOCAL memory) {
+  auto found = descriptors_.find(memory);
+  if (found == descriptors_.end()) return memory;  // not ours: the call fails and returns it
+  delete[] static_cast<BYTE*>(memory);
+  descriptors_.erase(found);
+  return nullptr;
+}
+
+std::string FakeHandover::DescriptorText(PSECURITY_DESCRIPTOR descriptor) const {
+  auto found = descriptors_.find(descriptor);
+  return found == descriptors_.end() ? "" : found->second;
+}
+
+// Files only; the open handles on a moved file follow it.
+BOOL FakeHandover::MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) {
+  if (!existing) return Fail(ERROR_INVALID_PARAMETER);
+  if (flags & MOVEFILE_DELAY_UNTIL_REBOOT) {
+    if (!administrator_) return Fail(ERROR_ACCESS_DENIED);  // the list lies in HKEY_LOCAL_MACHINE
+    atRestart_.push_back(std::string(existing) + (newName ? " -> " + std::string(newName) : ""));
+    return TRUE;
+  }
+  if (!newName) return Fail(ERROR_INVALID_PARAMETER);
+  if (!files_.FileExists(existing)) return Fail(ERROR_FILE_NOT_FOUND);
+  if (files_.GetFileAttributesA(newName) != INVALID_FILE_ATTRIBUTES) return Fail(ERROR_ALREADY_EXISTS);
+  if (!files_.CopyFileA(existing, newName, TRUE)) return Fail(files_.GetLastError());
+  files_.DeleteFileA(existing);
+  for (auto& [handle, opened] : open_)
+    if (opened.path == existing) opened.path = newName;
+  return TRUE;
+}
+
 HANDLE FakeHandover::NewHandle(const Opened& opened) {
   HANDLE handle = reinterpret_cast<HANDLE>(nextHandle_);
   nextHandle_ += 4;
