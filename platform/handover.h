@@ -13,8 +13,9 @@
 #include "platform/win_types.h"
 
 #ifdef _WIN32
-// After windows.h: SDDL_REVISION_1.
+// After windows.h: SDDL_REVISION_1, and ntdll's file information.
 #include <sddl.h>
+#include <winternl.h>
 #else
 constexpr DWORD GENERIC_READ = 0x80000000u;
 constexpr DWORD FILE_SHARE_READ = 0x00000001;
@@ -34,6 +35,22 @@ using PSID = void*;
 using PSECURITY_DESCRIPTOR = void*;
 using HLOCAL = void*;
 enum WELL_KNOWN_SID_TYPE { WinBuiltinAdministratorsSid = 26 };
+using NTSTATUS = LONG;
+struct IO_STATUS_BLOCK {
+  union {
+    NTSTATUS Status;
+    PVOID Pointer;
+  };
+  ULONG_PTR Information;
+};
+using PIO_STATUS_BLOCK = IO_STATUS_BLOCK*;
+enum FILE_INFORMATION_CLASS { FileRenameInformation = 10 };
+struct FILE_RENAME_INFORMATION {
+  BOOLEAN ReplaceIfExists;
+  HANDLE RootDirectory;
+  ULONG FileNameLength;
+  WCHAR FileName[1];
+};
 #endif
 
 namespace platform {
@@ -67,9 +84,14 @@ class Handover {
   virtual BOOL ConvertStringSecurityDescriptorToSecurityDescriptorA(LPCSTR text, DWORD revision,
                                                                     PSECURITY_DESCRIPTOR* descriptor, PULONG size) = 0;
   virtual HLOCAL LocalFree(HLOCAL memory) = 0;
-  // A file, also one held open with FILE_SHARE_DELETE; with
-  // MOVEFILE_DELAY_UNTIL_REBOOT and no new name, removed at the next restart.
+  // With MOVEFILE_DELAY_UNTIL_REBOOT and no new name: removed at the next
+  // restart (only an administrator may ask).
   virtual BOOL MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) = 0;
+  // ntdll's: with FileRenameInformation, renames the file of a handle opened
+  // with DELETE access, under a name "\??\C:\..." in UTF-16; a running
+  // program's file too. The handle keeps the file, under its new name.
+  virtual NTSTATUS NtSetInformationFile(HANDLE file, PIO_STATUS_BLOCK status, PVOID information, ULONG length,
+                                        FILE_INFORMATION_CLASS informationClass) = 0;
 };
 
 }  // namespace platform

@@ -1,5 +1,8 @@
 #include "uninstall/copy_folder.h"
 
+#include <cstddef>
+#include <cstring>
+
 #include "uninstall/paths.h"
 
 namespace uninstall {
@@ -22,6 +25,29 @@ std::string RandomName(platform::Handover& handover) {
     name += kDigits[bit & 0x0F];
   }
   return name;
+}
+
+// Renaming a running program's file is allowed where deleting it is not.
+// Through the delete-on-close handle itself, so that the deletion at its
+// close surely finds the file under its new name (Windows ties it to the
+// file, Wine to the name the handle knows).
+bool RenameByHandle(UninstallPorts& ports, HANDLE file, const std::string& newName) {
+  constexpr int kWideSize = MAX_PATH + 4;
+  WCHAR wide[kWideSize] = {};
+  const std::string ntName = "\\??\\" + newName;
+  const int length = ports.links.MultiByteToWideChar(CP_ACP, 0, ntName.c_str(), -1, wide, kWideSize);
+  if (length <= 1) return false;
+  const ULONG nameBytes = static_cast<ULONG>(length - 1) * sizeof(WCHAR);
+  alignas(FILE_RENAME_INFORMATION) BYTE buffer[sizeof(FILE_RENAME_INFORMATION) + sizeof wide] = {};
+  auto* rename = reinterpret_cast<FILE_RENAME_INFORMATION*>(buffer);
+  rename->ReplaceIfExists = FALSE;
+  rename->RootDirectory = nullptr;
+  rename->FileNameLength = nameBytes;
+  std::memcpy(rename->FileName, wide, nameBytes);
+  IO_STATUS_BLOCK status{};
+  return ports.handover.NtSetInformationFile(
+             file, &status, rename, static_cast<ULONG>(offsetof(FILE_RENAME_INFORMATION, FileName)) + nameBytes,
+             FileRenameInformation) >= 0;
 }
 
 std::string TempFolder(platform::Handover& handover) {
@@ -64,26 +90,15 @@ std::string MakeCopyFolder(UninstallPorts& ports, const std::string& tempFolder)
   return made;
 }
 
-void LeaveCopyFolder(UninstallPorts& ports, const std::string& ownPath) {
+void LeaveCopyFolder(UninstallPorts& ports, const std::string& ownPath, HANDLE ownFile) {
   const std::string folder = FolderOf(ownPath);
   const std::string tempFolder = TempFolder(ports.handover);
   const std::string name = NameOf(folder);
   if (tempFolder.empty() || !SamePath(FolderOf(folder) + "\\", tempFolder) ||
       !SamePath(NameOf(ownPath), "Uninstall.exe") || name.rfind(kCopyFolderPrefix, 0) != 0)
     return;
-  // Renaming a running program's file is allowed where deleting it is not;
-  // the inherited delete-on-close handle deletes the file, under its new
-  // name, when this program ends.
   const std::string movedOut = tempFolder + name + ".exe";
-  if (ports.handover.MoveFileExA(ownPath.c_str(), movedOut.c_str(), 0)) {
-    // The same asked for under the new name, held until this program ends,
-    // for a system that deletes at close only under the name a file was
-    // opened with (Wine). Windows may refuse it for a running program's
-    // file; the inherited handle does the work there.
-    ports.handover.CreateFileA(movedOut.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                               FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (ports.files.RemoveDirectoryA(folder.c_str())) return;
-  }
+  if (RenameByHandle(ports, ownFile, movedOut) && ports.files.RemoveDirectoryA(folder.c_str())) return;
   // Removal at restart goes in order: the file (wherever it is now), then the folder.
   const bool movedFile = ports.files.GetFileAttributesA(ownPath.c_str()) == INVALID_FILE_ATTRIBUTES;
   ports.handover.MoveFileExA((movedFile ? movedOut : ownPath).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);

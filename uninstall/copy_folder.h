@@ -26,10 +26,11 @@ bool RunsAsAdministrator(platform::Handover& handover);
 // not taken; "" when none could be made.
 std::string MakeCopyFolder(UninstallPorts& ports, const std::string& tempFolder);
 // The copy's last act, once nothing more is shown or loaded: its running
-// file moves out of its folder into the temporary folder (its
-// delete-on-close handle deletes it there when the copy ends) and the empty
-// folder goes. When either cannot be done, both are left to be removed at
-// the next restart. Does nothing for a program that is no such copy.
-void LeaveCopyFolder(UninstallPorts& ports, const std::string& ownPath);
+// file moves out of its folder into the temporary folder, through the
+// inherited delete-on-close handle that deletes it there when the copy
+// ends, and the empty folder goes. When either cannot be done, both are
+// left to be removed at the next restart. Does nothing for a program that
+// is no such copy.
+void LeaveCopyFolder(UninstallPorts& ports, const std::string& ownPath, HANDLE ownFile);
 
 }  // namespace uninstall

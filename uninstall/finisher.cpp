@@ -32,19 +32,16 @@ std::string::size_type SkipBlanks(const std::string& text, std::string::size_typ
 
 }  // namespace
 
-std::string FinisherArguments(HANDLE original, const std::string& originalPath, bool ownFileOnly) {
-  return std::string(kFinishSwitch) + " " + std::to_string(reinterpret_cast<ULONG_PTR>(original)) + " \"" +
-         originalPath + "\"" + (ownFileOnly ? kOwnFileOnlySwitch : "");
+std::string FinisherArguments(HANDLE original, HANDLE copyFile, const std::string& originalPath, bool ownFileOnly) {
+  return std::string(kFinishSwitch) + " " + std::to_string(reinterpret_cast<ULONG_PTR>(original)) + " " +
+         std::to_string(reinterpret_cast<ULONG_PTR>(copyFile)) + " \"" + originalPath + "\"" +
+         (ownFileOnly ? kOwnFileOnlySwitch : "");
 }
 
-std::optional<FinisherRequest> ParseFinisherArguments(const std::string& arguments) {
-  std::string::size_type at = SkipBlanks(arguments, 0);
-  const std::string finishSwitch = kFinishSwitch;
-  if (arguments.compare(at, finishSwitch.size(), finishSwitch) != 0) return std::nullopt;
-  at += finishSwitch.size();
-  if (at >= arguments.size() || !IsBlank(arguments[at])) return std::nullopt;
-  at = SkipBlanks(arguments, at);
+namespace {
 
+// A handle's value in decimal, followed by a blank; nullopt for anything else.
+std::optional<HANDLE> ParseHandle(const std::string& arguments, std::string::size_type& at) {
   ULONG_PTR handle = 0;
   DWORD digits = 0;
   for (; at < arguments.size() && arguments[at] >= '0' && arguments[at] <= '9'; ++at) {
@@ -54,6 +51,22 @@ std::optional<FinisherRequest> ParseFinisherArguments(const std::string& argumen
   if (digits == 0 || handle == 0 || handle > 0xFFFFFFFFu) return std::nullopt;
   if (at >= arguments.size() || !IsBlank(arguments[at])) return std::nullopt;
   at = SkipBlanks(arguments, at);
+  return reinterpret_cast<HANDLE>(handle);
+}
+
+}  // namespace
+
+std::optional<FinisherRequest> ParseFinisherArguments(const std::string& arguments) {
+  std::string::size_type at = SkipBlanks(arguments, 0);
+  const std::string finishSwitch = kFinishSwitch;
+  if (arguments.compare(at, finishSwitch.size(), finishSwitch) != 0) return std::nullopt;
+  at += finishSwitch.size();
+  if (at >= arguments.size() || !IsBlank(arguments[at])) return std::nullopt;
+  at = SkipBlanks(arguments, at);
+  const std::optional<HANDLE> original = ParseHandle(arguments, at);
+  if (!original) return std::nullopt;
+  const std::optional<HANDLE> copyFile = ParseHandle(arguments, at);
+  if (!copyFile) return std::nullopt;
 
   // A double quote is never the trail byte of a double-byte character, so
   // the path ends at the next one.
@@ -66,7 +79,7 @@ std::optional<FinisherRequest> ParseFinisherArguments(const std::string& argumen
   const bool ownFileOnly = rest == kOwnFileOnlySwitch;
   if (!rest.empty() && !ownFileOnly) return std::nullopt;
   if (!IsFullPath(path) || !FitsMaxPath(path) || !SamePath(NameOf(path), "Uninstall.exe")) return std::nullopt;
-  return FinisherRequest{reinterpret_cast<HANDLE>(handle), path, ownFileOnly};
+  return FinisherRequest{*original, *copyFile, path, ownFileOnly};
 }
 
 bool StartFinisher(UninstallPorts& ports, const std::string& ownPath, bool ownFileOnly) {
@@ -93,8 +106,10 @@ bool StartFinisher(UninstallPorts& ports, const std::string& ownPath, bool ownFi
   ports.files.SetFileAttributesA(copyPath.c_str(), FILE_ATTRIBUTE_NORMAL);
 
   SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-  HANDLE copyFile = ports.handover.CreateFileA(copyPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                                               &inheritable, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  // DELETE access lets the copy rename its file through this handle.
+  HANDLE copyFile =
+      ports.handover.CreateFileA(copyPath.c_str(), GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                 &inheritable, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
   if (copyFile == INVALID_HANDLE_VALUE) {
     ports.files.DeleteFileA(copyPath.c_str());
     ports.files.RemoveDirectoryA(copyFolder.c_str());
@@ -103,7 +118,7 @@ bool StartFinisher(UninstallPorts& ports, const std::string& ownPath, bool ownFi
   HANDLE self = ports.handover.OpenProcess(SYNCHRONIZE, TRUE, ports.handover.GetCurrentProcessId());
   bool started = false;
   if (self) {
-    std::string commandLine = "\"" + copyPath + "\" " + FinisherArguments(self, ownPath, ownFileOnly);
+    std::string commandLine = "\"" + copyPath + "\" " + FinisherArguments(self, copyFile, ownPath, ownFileOnly);
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
     STARTUPINFOA startup{};

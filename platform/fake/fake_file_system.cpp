@@ -153,8 +153,18 @@ BOOL FakeFileSystem::DeleteFileA(LPCSTR path) {
   Node* parent = ParentOf(*full);
   if (node->second.folder || (node->second.attributes & FILE_ATTRIBUTE_READONLY) || (parent && parent->denyWrite))
     return Fail(ERROR_ACCESS_DENIED);
+  auto busy = busy_.find(Fold(*full));
+  if (busy != busy_.end() && busy->second > 0) {
+    --busy->second;
+    return Fail(32);  // ERROR_SHARING_VIOLATION
+  }
   nodes_.erase(node);
   return TRUE;
+}
+
+void FakeFileSystem::HoldBusy(const std::string& path, int attempts) {
+  auto full = FullPath(path);
+  if (full) busy_[Fold(*full)] = attempts;
 }
 
 BOOL FakeFileSystem::CopyFileA(LPCSTR existing, LPCSTR target, BOOL failIfExists) {

@@ -1,6 +1,9 @@
 #include "platform/fake/fake_handover.h"
 
+#include <cstddef>
 #include <cstring>
+
+#include "platform/fake/cp932_utf16.h"
 
 namespace platform {
 
@@ -11,14 +14,16 @@ DWORD FakeHandover::GetTempPathA(DWORD size, LPSTR buffer) {
   return length;
 }
 
-HANDLE FakeHandover::CreateFileA(LPCSTR path, DWORD, DWORD, LPSECURITY_ATTRIBUTES security, DWORD disposition,
+HANDLE FakeHandover::CreateFileA(LPCSTR path, DWORD access, DWORD, LPSECURITY_ATTRIBUTES security, DWORD disposition,
                                  DWORD flags, HANDLE) {
   // Only opening an existing file is modelled.
   if (!path || disposition != OPEN_EXISTING || !files_.FileExists(path)) {
     lastError_ = ERROR_FILE_NOT_FOUND;
     return INVALID_HANDLE_VALUE;
   }
-  return NewHandle(Opened{path, 0, security && security->bInheritHandle, (flags & FILE_FLAG_DELETE_ON_CLOSE) != 0, ""});
+  Opened opened{path, 0, security && security->bInheritHandle, (flags & FILE_FLAG_DELETE_ON_CLOSE) != 0, ""};
+  opened.access = access;
+  return NewHandle(opened);
 }
 
 HANDLE FakeHandover::CreateMutexA(LPSECURITY_ATTRIBUTES security, BOOL, LPCSTR name) {
@@ -102,7 +107,6 @@ std::string FakeHandover::DescriptorText(PSECURITY_DESCRIPTOR descriptor) const 
   return found == descriptors_.end() ? "" : found->second;
 }
 
-// Files only; the open handles on a moved file follow it.
 BOOL FakeHandover::MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) {
   if (!existing) return Fail(ERROR_INVALID_PARAMETER);
   if (flags & MOVEFILE_DELAY_UNTIL_REBOOT) {
@@ -111,13 +115,47 @@ BOOL FakeHandover::MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) {
     return TRUE;
   }
   if (!newName) return Fail(ERROR_INVALID_PARAMETER);
+  return MoveFile(existing, newName) ? TRUE : FALSE;
+}
+
+// Files only, by a handle opened with DELETE access, to a full name
+// "\??\X:\..." that is not taken.
+NTSTATUS FakeHandover::NtSetInformationFile(HANDLE file, PIO_STATUS_BLOCK status, PVOID information, ULONG length,
+                                            FILE_INFORMATION_CLASS informationClass) {
+  constexpr NTSTATUS kInvalidHandle = static_cast<NTSTATUS>(0xC0000008u);
+  constexpr NTSTATUS kInvalidParameter = static_cast<NTSTATUS>(0xC000000Du);
+  constexpr NTSTATUS kAccessDenied = static_cast<NTSTATUS>(0xC0000022u);
+  constexpr NTSTATUS kNameCollision = static_cast<NTSTATUS>(0xC0000035u);
+  auto opened = open_.find(file);
+  if (opened == open_.end() || opened->second.path.empty()) return kInvalidHandle;
+  const auto* rename = static_cast<const FILE_RENAME_INFORMATION*>(information);
+  const ULONG header = offsetof(FILE_RENAME_INFORMATION, FileName);
+  if (!status || informationClass != FileRenameInformation || !rename || length < header ||
+      rename->FileNameLength % 2 || rename->FileNameLength > length - header)
+    return kInvalidParameter;
+  if (!(opened->second.access & DELETE)) return kAccessDenied;
+  std::u16string wide(rename->FileNameLength / 2, u'\0');
+  std::memcpy(wide.data(), rename->FileName, rename->FileNameLength);
+  auto name = fake::Utf16ToCp932(wide);
+  if (!name || name->rfind("\\??\\", 0) != 0) return kInvalidParameter;
+  const std::string newName = name->substr(4);
+  if (files_.GetFileAttributesA(newName.c_str()) != INVALID_FILE_ATTRIBUTES && !rename->ReplaceIfExists)
+    return kNameCollision;
+  if (!MoveFile(opened->second.path, newName)) return kAccessDenied;
+  status->Status = 0;
+  status->Information = 0;
+  return 0;
+}
+
+// The open handles on a moved file follow it.
+bool FakeHandover::MoveFile(const std::string& existing, const std::string& newName) {
   if (!files_.FileExists(existing)) return Fail(ERROR_FILE_NOT_FOUND);
-  if (files_.GetFileAttributesA(newName) != INVALID_FILE_ATTRIBUTES) return Fail(ERROR_ALREADY_EXISTS);
-  if (!files_.CopyFileA(existing, newName, TRUE)) return Fail(files_.GetLastError());
-  files_.DeleteFileA(existing);
+  if (files_.GetFileAttributesA(newName.c_str()) != INVALID_FILE_ATTRIBUTES) return Fail(ERROR_ALREADY_EXISTS);
+  if (!files_.CopyFileA(existing.c_str(), newName.c_str(), TRUE)) return Fail(files_.GetLastError());
+  files_.DeleteFileA(existing.c_str());
   for (auto& [handle, opened] : open_)
     if (opened.path == existing) opened.path = newName;
-  return TRUE;
+  return true;
 }
 
 HANDLE FakeHandover::NewHandle(const Opened& opened) {

@@ -26,6 +26,7 @@ class FakeHandover final : public Handover {
     bool inheritable = false;
     bool deleteOnClose = false;
     std::string mutexName;  // "" unless a mutex handle
+    DWORD access = 0;       // of a file
   };
 
   explicit FakeHandover(FakeFileSystem& files) : files_(files) {}
@@ -46,6 +47,8 @@ class FakeHandover final : public Handover {
                                                             PSECURITY_DESCRIPTOR* descriptor, PULONG size) override;
   HLOCAL LocalFree(HLOCAL memory) override;
   BOOL MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) override;
+  NTSTATUS NtSetInformationFile(HANDLE file, PIO_STATUS_BLOCK status, PVOID information, ULONG length,
+                                FILE_INFORMATION_CLASS informationClass) override;
 
   // Test set-up and inspection.
   void SetTempPath(const std::string& path) { tempPath_ = path; }
@@ -65,6 +68,7 @@ class FakeHandover final : public Handover {
 
  private:
   HANDLE NewHandle(const Opened& opened);
+  bool MoveFile(const std::string& existing, const std::string& newName);
   BOOL Fail(DWORD error) {
     lastError_ = error;
     return FALSE;

@@ -1,7 +1,9 @@
 #include "platform/win32/win32_handover.h"
 
-// RtlGenRandom under its exported name. Declared here rather than through
-// <ntsecapi.h>, whose macro of that name would rename the port's function.
+// RtlGenRandom under the name advapi32 exports it by since XP. Microsoft
+// ships no import library for it; MinGW-w64's has it. Declared here rather
+// than through <ntsecapi.h>, whose macro of that name would rename the
+// port's function.
 extern "C" __declspec(dllimport) BOOLEAN WINAPI SystemFunction036(PVOID buffer, ULONG length);
 
 namespace platform {
@@ -49,6 +51,11 @@ HLOCAL Win32Handover::LocalFree(HLOCAL memory) { return ::LocalFree(memory); }
 
 BOOL Win32Handover::MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) {
   return ::MoveFileExA(existing, newName, flags);
+}
+
+NTSTATUS Win32Handover::NtSetInformationFile(HANDLE file, PIO_STATUS_BLOCK status, PVOID information, ULONG length,
+                                             FILE_INFORMATION_CLASS informationClass) {
+  return ::NtSetInformationFile(file, status, information, length, informationClass);
 }
 
 }  // namespace platform

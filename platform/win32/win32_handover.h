@@ -23,6 +23,8 @@ class Win32Handover final : public Handover {
                                                             PSECURITY_DESCRIPTOR* descriptor, PULONG size) override;
   HLOCAL LocalFree(HLOCAL memory) override;
   BOOL MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) override;
+  NTSTATUS NtSetInformationFile(HANDLE file, PIO_STATUS_BLOCK status, PVOID information, ULONG length,
+                                FILE_INFORMATION_CLASS informationClass) override;
 };
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 // The handover port: the fake must answer as the kernel does.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
 
 #include "tests/contract/uninstall_ports/harness.h"
@@ -126,32 +127,40 @@ TEST_F(HandoverCopyFolderContract, TheFoldersSecurityIsReadFromItsStringFormAndF
                                                                              &descriptor, nullptr));
 }
 
+// A rename of the handle's file to "\\??\\<name>"; the status.
+NTSTATUS RenameByHandle(contract::UninstallPortsHarness& harness, HANDLE file, const std::string& name) {
+  WCHAR wide[MAX_PATH + 4] = {};
+  const int length = harness.Reader().MultiByteToWideChar(CP_ACP, 0, ("\\??\\" + name).c_str(), -1, wide, MAX_PATH + 4);
+  alignas(FILE_RENAME_INFORMATION) BYTE buffer[sizeof(FILE_RENAME_INFORMATION) + sizeof wide] = {};
+  auto* rename = reinterpret_cast<FILE_RENAME_INFORMATION*>(buffer);
+  rename->FileNameLength = static_cast<ULONG>(length - 1) * sizeof(WCHAR);
+  std::memcpy(rename->FileName, wide, rename->FileNameLength);
+  IO_STATUS_BLOCK status{};
+  return harness.Handover().NtSetInformationFile(
+      file, &status, rename, static_cast<ULONG>(offsetof(FILE_RENAME_INFORMATION, FileName)) + rename->FileNameLength,
+      FileRenameInformation);
+}
+
 // As the copy leaves its folder: its file, held open for deletion at the
-// last close, moves out and is deleted there when the handle closes.
-TEST_F(HandoverCopyFolderContract, AFileHeldForDeletionMovesAndIsDeletedUnderItsNewName) {
+// last close, is renamed through that handle and deleted under its new name
+// when the handle closes.
+TEST_F(HandoverCopyFolderContract, AFileHeldForDeletionIsRenamedByItsHandleAndDeletedUnderItsNewName) {
   const std::string folder = root + "\\copy";
   ASSERT_TRUE(harness->MakeFolder(folder));
   const std::string path = folder + "\\Uninstall.exe", movedOut = root + "\\copy.exe";
   ASSERT_TRUE(harness->WriteFile(path, "MZ"));
-  HANDLE file = handover.CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+  HANDLE file = handover.CreateFileA(path.c_str(), GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
                                      OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   ASSERT_TRUE(harness->WriteFile(root + "\\taken.exe", "somebody's"));
-  EXPECT_FALSE(handover.MoveFileExA(path.c_str(), (root + "\\taken.exe").c_str(), 0));
-  EXPECT_EQ(handover.GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+  EXPECT_EQ(static_cast<DWORD>(RenameByHandle(*harness, file, root + "\\taken.exe")), 0xC0000035u)
+      << "STATUS_OBJECT_NAME_COLLISION";
   EXPECT_EQ(harness->ReadFile(root + "\\taken.exe"), "somebody's");
 
-  ASSERT_TRUE(handover.MoveFileExA(path.c_str(), movedOut.c_str(), 0));
+  ASSERT_EQ(RenameByHandle(*harness, file, movedOut), 0);
   EXPECT_FALSE(harness->FileExists(path));
   EXPECT_TRUE(harness->FileExists(movedOut));
-  // Windows deletes the file at its last close whatever its name; Wine 8
-  // only under the name it was opened with: the copy asks again under the
-  // new name, and the file goes when both are closed.
-  HANDLE again = handover.CreateFileA(movedOut.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                      OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-  ASSERT_NE(again, INVALID_HANDLE_VALUE);
   EXPECT_TRUE(handover.CloseHandle(file));
-  EXPECT_TRUE(handover.CloseHandle(again));
   EXPECT_FALSE(harness->FileExists(movedOut)) << "deleted under its new name";
   EXPECT_TRUE(handover.MoveFileExA(folder.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) << "as an administrator";
 }

@@ -114,5 +114,32 @@ INSTANTIATE_TEST_SUITE_P(Uninstall, CopyFolderEnd,
                                            EndRow{"MovedOutNameTaken", true, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A second uninstaller, however short-lived, may hold Uninstall.exe for a
+// moment: the finisher tries again for a while before it reports the file.
+struct BusyRow {
+  const char* name;
+  int busyAttempts;
+  bool removed;
+  DWORD slept;
+};
+
+class BusyUninstaller : public UninstallMachine, public ::testing::WithParamInterface<BusyRow> {};
+
+TEST_P(BusyUninstaller, TheFinisherTriesAgainForTwoSeconds) {
+  const BusyRow& row = GetParam();
+  Install();
+  files.HoldBusy(kInstall + "\\Uninstall.exe", row.busyAttempts);
+  EXPECT_EQ(RunAsWindowsDoes(), row.removed ? 0 : 1);
+  EXPECT_EQ(files.FileExists(kInstall + "\\Uninstall.exe"), !row.removed);
+  EXPECT_EQ(handover.Slept(), row.slept);
+  if (!row.removed) {
+    EXPECT_NE(LastMessage().find(kInstall + "\\Uninstall.exe"), std::string::npos) << "named in the report";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Uninstall, BusyUninstaller,
+                         ::testing::Values(BusyRow{"ForAMoment", 3, true, 300}, BusyRow{"ForLonger", 20, false, 1900}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace uninstall_test

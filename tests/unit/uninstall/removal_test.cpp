@@ -240,7 +240,9 @@ TEST_F(Uninstall, WithoutAFinisherTheProgramRemovesTheRestAndNamesItsOwnFile) {
   EXPECT_TRUE(Mentions(report, kInstall + "\\Uninstall.exe"));
   EXPECT_TRUE(files.FileExists(kInstall + "\\Uninstall.exe"));
   EXPECT_FALSE(files.FileExists(kInstall + "\\tessal.exe"));
-  EXPECT_FALSE(files.FileExists("C:\\TEMP\\TessalUninstall4660.exe")) << "the unused copy is gone";
+  // The fake's first random bits count up from 0.
+  EXPECT_EQ(files.GetFileAttributesA("C:\\TEMP\\TessalUninstall0001020304050607"), INVALID_FILE_ATTRIBUTES)
+      << "the unused copy and its folder are gone";
   EXPECT_TRUE(registry.KeyExists(kUninstallKey)) << "the entry stays with the program it starts";
   EXPECT_TRUE(handover.OpenHandles().empty());
 }
@@ -249,9 +251,9 @@ TEST_F(Uninstall, AFinisherStartedWithoutItsArgumentsTouchesNothing) {
   Install();
   auto filesThen = files.Dump();
   const std::string copy = "\"C:\\TEMP\\TessalUninstall1.exe\" ";
-  EXPECT_EQ(uninstall::RunUninstaller(ports, copy + "/finish 12 \"C:\\Windows\\explorer.exe\""), 1);
+  EXPECT_EQ(uninstall::RunUninstaller(ports, copy + "/finish 12 16 \"C:\\Windows\\explorer.exe\""), 1);
   EXPECT_BYTES(LastMessage(), uninstall::kBadStart);
-  EXPECT_EQ(uninstall::RunUninstaller(ports, copy + "/finish 12 \"C:\\elsewhere\\Uninstall.exe\""), 1);
+  EXPECT_EQ(uninstall::RunUninstaller(ports, copy + "/finish 12 16 \"C:\\elsewhere\\Uninstall.exe\""), 1);
   EXPECT_BYTES(LastMessage(), uninstall::kNoInstallation);
   EXPECT_EQ(files.Dump(), filesThen);
 }

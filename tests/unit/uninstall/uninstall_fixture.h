@@ -19,6 +19,7 @@
 #include "platform/fake/fake_system_folders.h"
 #include "platform/fake/fake_window_search.h"
 #include "setup/engine/shell_integration.h"
+#include "uninstall/finisher.h"
 #include "uninstall/uninstaller.h"
 
 namespace uninstall_test {
@@ -102,14 +103,20 @@ class UninstallMachine : public ::testing::Test {
     if (process.Starts().size() == startsBefore || !process.Starts().back().process) return code;
     // The finisher runs from its copy, which its inherited delete-on-close
     // handle keeps until it ends (the original's own handle, the only one a
-    // fake start leaves, deleted it).
+    // fake start leaves, deleted it); its command line names that handle.
     const std::string copy = process.Starts().back().applicationName;
     files.AddFile(copy, "file Uninstall.exe");
-    HANDLE inherited = handover.CreateFileA(copy.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                            OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    HANDLE inherited = handover.CreateFileA(copy.c_str(), GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                            nullptr, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    const std::string line = process.Starts().back().commandLine;
+    auto request = uninstall::ParseFinisherArguments(line.substr(copy.size() + 3));
+    if (!request) return -1;
+    const std::string finisherLine =
+        "\"" + copy + "\" " +
+        uninstall::FinisherArguments(request->original, inherited, request->originalPath, request->ownFileOnly);
     files.SetModulePath(copy);
     const auto openBefore = handover.OpenHandles();
-    const int finished = uninstall::RunUninstaller(ports, process.Starts().back().commandLine);
+    const int finished = uninstall::RunUninstaller(ports, finisherLine);
     files.SetModulePath(own);
     // Its end closes every handle it holds.
     handover.CloseHandle(inherited);
