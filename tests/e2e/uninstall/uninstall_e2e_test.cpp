@@ -90,17 +90,22 @@ void ExpectTheCopyInAFolderOfItsOwn() {
   EXPECT_TRUE(FileExists(TempFolder() + name + "\\Uninstall.exe")) << name;
 }
 
-// Wine told to prefer, for Uninstall.exe, a version.dll it finds over its
-// own, as Windows prefers one in a program's folder over the system's; for
-// the programs started while this lives. (A WINEDLLOVERRIDES set here does
-// not reach them.)
+// Wine told to prefer a version.dll it finds over its own, as Windows
+// prefers one in a program's folder over the system's; for the programs
+// started while this lives. (A WINEDLLOVERRIDES set here does not reach
+// them.)
 class PreferFoundVersionDll {
  public:
-  PreferFoundVersionDll() { SetRegString(HKEY_CURRENT_USER, kKey + "\\DllOverrides", "version", "native,builtin"); }
-  ~PreferFoundVersionDll() { DeleteRegTree(HKEY_CURRENT_USER, kKey); }
+  PreferFoundVersionDll() { SetRegString(HKEY_CURRENT_USER, kKey, "version", "native,builtin"); }
+  ~PreferFoundVersionDll() {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+    ::RegDeleteValueA(key, "version");
+    ::RegCloseKey(key);
+  }
 
  private:
-  const std::string kKey = "Software\\Wine\\AppDefaults\\Uninstall.exe";
+  static constexpr const char* kKey = "Software\\Wine\\DllOverrides";
 };
 
 // Ends a program of the machine at once, so that it writes none of its
@@ -368,7 +373,7 @@ TEST_F(UninstallE2E, TheCopyLoadsNoDllLeftInTheTemporaryFolder) {
   ::DeleteFileA(kPlantedDllMarker);
   PreferFoundVersionDll prefer;
   // A program that runs from the temporary folder loads it: the trap works.
-  const std::string probe = TempFolder() + "Uninstall.exe";
+  const std::string probe = TempFolder() + "probe.exe";
   ASSERT_TRUE(::CopyFileA(UninstallExe().c_str(), probe.c_str(), FALSE));
   Started program = Start("\"" + probe + "\"", "C:\\");
   BoxOf box = WaitForMessageBoxOf(program);
