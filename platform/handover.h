@@ -5,8 +5,8 @@
 // (so that the pair counts as one running program), a pause between
 // retries; for the copy's folder of its own: random bits for its name, the
 // test whether this program runs as an administrator, a security descriptor
-// from its string form, and moving a file now or at the next restart; with
-// the Win32 names, arguments and results.
+// from its string form, renaming a file through its handle, and removal at
+// the next restart; with the Win32 (and ntdll) names, arguments and results.
 // Starting and waiting are the process port's.
 #pragma once
 

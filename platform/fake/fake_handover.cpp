@@ -107,15 +107,12 @@ std::string FakeHandover::DescriptorText(PSECURITY_DESCRIPTOR descriptor) const 
   return found == descriptors_.end() ? "" : found->second;
 }
 
+// Only removal at the next restart is modelled.
 BOOL FakeHandover::MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) {
-  if (!existing) return Fail(ERROR_INVALID_PARAMETER);
-  if (flags & MOVEFILE_DELAY_UNTIL_REBOOT) {
-    if (!administrator_) return Fail(ERROR_ACCESS_DENIED);  // the list lies in HKEY_LOCAL_MACHINE
-    atRestart_.push_back(std::string(existing) + (newName ? " -> " + std::string(newName) : ""));
-    return TRUE;
-  }
-  if (!newName) return Fail(ERROR_INVALID_PARAMETER);
-  return MoveFile(existing, newName) ? TRUE : FALSE;
+  if (!existing || newName || !(flags & MOVEFILE_DELAY_UNTIL_REBOOT)) return Fail(ERROR_INVALID_PARAMETER);
+  if (!administrator_) return Fail(ERROR_ACCESS_DENIED);  // the list lies in HKEY_LOCAL_MACHINE
+  atRestart_.push_back(existing);
+  return TRUE;
 }
 
 // Files only, by a handle opened with DELETE access, to a full name

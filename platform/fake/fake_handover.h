@@ -3,8 +3,9 @@
 // handles that remember whether they are inheritable,
 // named mutexes that live while a handle to them is open, pauses that only
 // add up, random bits that a test may choose, an administrator or not,
-// security descriptors that remember their string form, and files moved now
-// (open handles follow them) or listed for the next restart.
+// security descriptors that remember their string form, files renamed
+// through a handle (every handle follows them) and names listed for removal
+// at the next restart.
 #pragma once
 
 #include <deque>
@@ -63,7 +64,7 @@ class FakeHandover final : public Handover {
   const std::vector<std::string>& Descriptors() const { return descriptorTexts_; }
   std::size_t LiveDescriptors() const { return descriptors_.size(); }
   std::string DescriptorText(PSECURITY_DESCRIPTOR descriptor) const;
-  // What MOVEFILE_DELAY_UNTIL_REBOOT listed: the names, in order.
+  // What MOVEFILE_DELAY_UNTIL_REBOOT listed for removal, in order.
   const std::vector<std::string>& AtRestart() const { return atRestart_; }
 
  private:
