@@ -2,19 +2,55 @@
 // itself that outlives it. The temporary folder, a file held open (to be
 // deleted when its last handle closes), a handle to this process that a
 // child can inherit and wait on, a named mutex that the child inherits too
-// (so that the pair counts as one running program) and a pause between
-// retries; with the Win32 names, arguments and results.
+// (so that the pair counts as one running program), a pause between
+// retries; for the copy's folder of its own: random bits for its name, the
+// test whether this program runs as an administrator, a security descriptor
+// from its string form, renaming a file through its handle, and removal at
+// the next restart; with the Win32 (and ntdll) names, arguments and results.
 // Starting and waiting are the process port's.
 #pragma once
 
 #include "platform/win_types.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+// After windows.h: SDDL_REVISION_1, and ntdll's file information.
+#include <sddl.h>
+#include <winternl.h>
+#else
 constexpr DWORD GENERIC_READ = 0x80000000u;
 constexpr DWORD FILE_SHARE_READ = 0x00000001;
 constexpr DWORD FILE_SHARE_DELETE = 0x00000004;
 constexpr DWORD OPEN_EXISTING = 3;
 constexpr DWORD FILE_FLAG_DELETE_ON_CLOSE = 0x04000000;
+constexpr DWORD MOVEFILE_DELAY_UNTIL_REBOOT = 0x00000004;
+constexpr DWORD SDDL_REVISION_1 = 1;
+constexpr DWORD SECURITY_MAX_SID_SIZE = 68;
+constexpr LONG ERROR_UNKNOWN_REVISION = 1305;
+using ULONG = std::uint32_t;
+using PULONG = ULONG*;
+using BOOLEAN = BYTE;
+using PBOOL = BOOL*;
+using PVOID = void*;
+using PSID = void*;
+using PSECURITY_DESCRIPTOR = void*;
+using HLOCAL = void*;
+enum WELL_KNOWN_SID_TYPE { WinBuiltinAdministratorsSid = 26 };
+using NTSTATUS = LONG;
+struct IO_STATUS_BLOCK {
+  union {
+    NTSTATUS Status;
+    PVOID Pointer;
+  };
+  ULONG_PTR Information;
+};
+using PIO_STATUS_BLOCK = IO_STATUS_BLOCK*;
+enum FILE_INFORMATION_CLASS { FileRenameInformation = 10 };
+struct FILE_RENAME_INFORMATION {
+  BOOLEAN ReplaceIfExists;
+  HANDLE RootDirectory;
+  ULONG FileNameLength;
+  WCHAR FileName[1];
+};
 #endif
 
 namespace platform {
@@ -36,6 +72,26 @@ class Handover {
   // GetLastError says ERROR_ALREADY_EXISTS when it was there before.
   virtual HANDLE CreateMutexA(LPSECURITY_ATTRIBUTES security, BOOL initialOwner, LPCSTR name) = 0;
   virtual DWORD GetLastError() = 0;
+
+  // RtlGenRandom, exported by advapi32 as SystemFunction036: the system's
+  // random bits.
+  virtual BOOLEAN RtlGenRandom(PVOID buffer, ULONG length) = 0;
+  virtual BOOL CreateWellKnownSid(WELL_KNOWN_SID_TYPE type, PSID domain, PSID sid, DWORD* size) = 0;
+  // With no token: this thread's; a group counts only when enabled, so a
+  // filtered administrator's token is no member of Administrators.
+  virtual BOOL CheckTokenMembership(HANDLE token, PSID sid, PBOOL isMember) = 0;
+  // The descriptor is freed with LocalFree.
+  virtual BOOL ConvertStringSecurityDescriptorToSecurityDescriptorA(LPCSTR text, DWORD revision,
+                                                                    PSECURITY_DESCRIPTOR* descriptor, PULONG size) = 0;
+  virtual HLOCAL LocalFree(HLOCAL memory) = 0;
+  // With MOVEFILE_DELAY_UNTIL_REBOOT and no new name: removed at the next
+  // restart (only an administrator may ask).
+  virtual BOOL MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) = 0;
+  // ntdll's: with FileRenameInformation, renames the file of a handle opened
+  // with DELETE access, under a name "\??\C:\..." in UTF-16; a running
+  // program's file too. The handle keeps the file, under its new name.
+  virtual NTSTATUS NtSetInformationFile(HANDLE file, PIO_STATUS_BLOCK status, PVOID information, ULONG length,
+                                        FILE_INFORMATION_CLASS informationClass) = 0;
 };
 
 }  // namespace platform

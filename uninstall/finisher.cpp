@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "uninstall/copy_folder.h"
 #include "uninstall/paths.h"
 
 namespace uninstall {
@@ -13,7 +14,8 @@ namespace uninstall {
 // the install folder. The copy removes itself too: the original opens it
 // with FILE_FLAG_DELETE_ON_CLOSE in a handle that the copy inherits, so the
 // system deletes the copy's file when the copy, the last holder of that
-// handle, ends.
+// handle, ends. The copy lies in a folder of its own (copy_folder.h), which
+// it removes as its last act.
 
 namespace {
 
@@ -30,19 +32,16 @@ std::string::size_type SkipBlanks(const std::string& text, std::string::size_typ
 
 }  // namespace
 
-std::string FinisherArguments(HANDLE original, const std::string& originalPath, bool ownFileOnly) {
-  return std::string(kFinishSwitch) + " " + std::to_string(reinterpret_cast<ULONG_PTR>(original)) + " \"" +
-         originalPath + "\"" + (ownFileOnly ? kOwnFileOnlySwitch : "");
+std::string FinisherArguments(HANDLE original, HANDLE copyFile, const std::string& originalPath, bool ownFileOnly) {
+  return std::string(kFinishSwitch) + " " + std::to_string(reinterpret_cast<ULONG_PTR>(original)) + " " +
+         std::to_string(reinterpret_cast<ULONG_PTR>(copyFile)) + " \"" + originalPath + "\"" +
+         (ownFileOnly ? kOwnFileOnlySwitch : "");
 }
 
-std::optional<FinisherRequest> ParseFinisherArguments(const std::string& arguments) {
-  std::string::size_type at = SkipBlanks(arguments, 0);
-  const std::string finishSwitch = kFinishSwitch;
-  if (arguments.compare(at, finishSwitch.size(), finishSwitch) != 0) return std::nullopt;
-  at += finishSwitch.size();
-  if (at >= arguments.size() || !IsBlank(arguments[at])) return std::nullopt;
-  at = SkipBlanks(arguments, at);
+namespace {
 
+// A handle's value in decimal, followed by a blank; nullopt for anything else.
+std::optional<HANDLE> ParseHandle(const std::string& arguments, std::string::size_type& at) {
   ULONG_PTR handle = 0;
   DWORD digits = 0;
   for (; at < arguments.size() && arguments[at] >= '0' && arguments[at] <= '9'; ++at) {
@@ -52,6 +51,22 @@ std::optional<FinisherRequest> ParseFinisherArguments(const std::string& argumen
   if (digits == 0 || handle == 0 || handle > 0xFFFFFFFFu) return std::nullopt;
   if (at >= arguments.size() || !IsBlank(arguments[at])) return std::nullopt;
   at = SkipBlanks(arguments, at);
+  return reinterpret_cast<HANDLE>(handle);
+}
+
+}  // namespace
+
+std::optional<FinisherRequest> ParseFinisherArguments(const std::string& arguments) {
+  std::string::size_type at = SkipBlanks(arguments, 0);
+  const std::string finishSwitch = kFinishSwitch;
+  if (arguments.compare(at, finishSwitch.size(), finishSwitch) != 0) return std::nullopt;
+  at += finishSwitch.size();
+  if (at >= arguments.size() || !IsBlank(arguments[at])) return std::nullopt;
+  at = SkipBlanks(arguments, at);
+  const std::optional<HANDLE> original = ParseHandle(arguments, at);
+  if (!original) return std::nullopt;
+  const std::optional<HANDLE> copyFile = ParseHandle(arguments, at);
+  if (!copyFile) return std::nullopt;
 
   // A double quote is never the trail byte of a double-byte character, so
   // the path ends at the next one.
@@ -64,7 +79,7 @@ std::optional<FinisherRequest> ParseFinisherArguments(const std::string& argumen
   const bool ownFileOnly = rest == kOwnFileOnlySwitch;
   if (!rest.empty() && !ownFileOnly) return std::nullopt;
   if (!IsFullPath(path) || !FitsMaxPath(path) || !SamePath(NameOf(path), "Uninstall.exe")) return std::nullopt;
-  return FinisherRequest{reinterpret_cast<HANDLE>(handle), path, ownFileOnly};
+  return FinisherRequest{*original, *copyFile, path, ownFileOnly};
 }
 
 bool StartFinisher(UninstallPorts& ports, const std::string& ownPath, bool ownFileOnly) {
@@ -72,35 +87,45 @@ bool StartFinisher(UninstallPorts& ports, const std::string& ownPath, bool ownFi
   DWORD length = ports.handover.GetTempPathA(MAX_PATH, tempBuffer);
   if (length == 0 || length >= MAX_PATH) return false;
   const std::string tempFolder(tempBuffer, length);
-  const std::string copyPath =
-      tempFolder + "TessalUninstall" + std::to_string(ports.handover.GetCurrentProcessId()) + ".exe";
-  if (!FitsMaxPath(copyPath)) return false;
-  // A file of that name that is there already is somebody else's: no overwriting.
-  if (!ports.files.CopyFileA(ownPath.c_str(), copyPath.c_str(), TRUE)) return false;
+  // The copy's current directory: a folder that is no one's to write and
+  // never removed. Windows looks there for a DLL that its own folders lack,
+  // and a folder that is some program's current directory cannot be removed.
+  char systemFolder[MAX_PATH] = {};
+  if (FAILED(ports.system.SHGetFolderPathA(nullptr, CSIDL_SYSTEM, nullptr, SHGFP_TYPE_CURRENT, systemFolder)))
+    return false;
+  const std::string copyFolder = MakeCopyFolder(ports, tempFolder);
+  if (copyFolder.empty()) return false;
+  const std::string copyPath = copyFolder + "\\Uninstall.exe";
+  // Still this program's file byte for byte, so that a signed file stays signed.
+  if (!FitsMaxPath(copyPath) || !ports.files.CopyFileA(ownPath.c_str(), copyPath.c_str(), TRUE)) {
+    ports.files.RemoveDirectoryA(copyFolder.c_str());
+    return false;
+  }
   // The copy takes over a read-only mark, which would keep it from being
-  // deleted at its last close and block the next run's copy of that name.
+  // deleted at its last close.
   ports.files.SetFileAttributesA(copyPath.c_str(), FILE_ATTRIBUTE_NORMAL);
 
   SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-  HANDLE copyFile = ports.handover.CreateFileA(copyPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                                               &inheritable, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  // DELETE access lets the copy rename its file through this handle.
+  HANDLE copyFile =
+      ports.handover.CreateFileA(copyPath.c_str(), GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                 &inheritable, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
   if (copyFile == INVALID_HANDLE_VALUE) {
     ports.files.DeleteFileA(copyPath.c_str());
+    ports.files.RemoveDirectoryA(copyFolder.c_str());
     return false;
   }
   HANDLE self = ports.handover.OpenProcess(SYNCHRONIZE, TRUE, ports.handover.GetCurrentProcessId());
   bool started = false;
   if (self) {
-    std::string commandLine = "\"" + copyPath + "\" " + FinisherArguments(self, ownPath, ownFileOnly);
+    std::string commandLine = "\"" + copyPath + "\" " + FinisherArguments(self, copyFile, ownPath, ownFileOnly);
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    // The temporary folder as current directory: a folder that is some
-    // program's current directory cannot be removed.
     started = ports.process.CreateProcessA(copyPath.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                           tempFolder.c_str(), &startup, &info) != FALSE;
+                                           systemFolder, &startup, &info) != FALSE;
     if (started) {
       ports.process.CloseHandle(info.hThread);
       ports.process.CloseHandle(info.hProcess);
@@ -108,8 +133,9 @@ bool StartFinisher(UninstallPorts& ports, const std::string& ownPath, bool ownFi
     ports.handover.CloseHandle(self);
   }
   // The copy holds its own inherited handle; when no copy started, this
-  // closing deletes the file.
+  // closing deletes the file, and the folder is empty again.
   ports.handover.CloseHandle(copyFile);
+  if (!started) ports.files.RemoveDirectoryA(copyFolder.c_str());
   return started;
 }
 

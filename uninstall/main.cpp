@@ -12,6 +12,7 @@
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell_link_reader.h"
 #include "platform/win32/win32_system_folders.h"
+#include "platform/win32/win32_window_search.h"
 #include "uninstall/uninstaller.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -30,7 +31,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   platform::Win32Handover handover;
   platform::Win32SystemFolders system;
   platform::Win32AppendFile log;
-  uninstall::UninstallPorts ports{registry, files, links, messages, process, handover, system, log};
+  platform::Win32WindowSearch windows;
+  uninstall::UninstallPorts ports{registry, files, links, messages, process, handover, system, log, windows};
   // The whole command line: the runtime's split of it breaks an unquoted
   // double-byte program path (the arguments passed to WinMain among them).
   const char* commandLine = ::GetCommandLineA();

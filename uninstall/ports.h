@@ -9,6 +9,7 @@
 #include "platform/registry.h"
 #include "platform/shell_link_reader.h"
 #include "platform/system_folders.h"
+#include "platform/window_search.h"
 
 namespace uninstall {
 
@@ -21,6 +22,7 @@ struct UninstallPorts {
   platform::Handover& handover;
   platform::SystemFolders& system;
   platform::AppendFile& log;
+  platform::WindowSearch& windows;
 };
 
 }  // namespace uninstall

@@ -1,9 +1,11 @@
 #include "uninstall/uninstaller.h"
 
 #include "uninstall/command_line.h"
+#include "uninstall/copy_folder.h"
 #include "uninstall/finisher.h"
 #include "uninstall/install_files.h"
 #include "uninstall/log.h"
+#include "uninstall/other_uninstaller.h"
 #include "uninstall/ownership.h"
 #include "uninstall/paths.h"
 #include "uninstall/protected_folders.h"
@@ -68,7 +70,15 @@ int RunFromInstallFolder(Run& run, const std::optional<std::string>& ownPath) {
   // Only folders on a drive: the setup program installs nowhere else.
   if (!IsFullPath(*ownPath)) return run.Refuse(kUnsupportedPlace, kExitSomethingLeft);
   UninstallLock lock(run.ports.handover);
-  if (!lock.Held()) return run.Refuse(kAlreadyRunning, kExitSomethingLeft);
+  if (!lock.Held()) {
+    // No message box of its own: one that waits for OK would keep this
+    // program, and so Uninstall.exe, busy while the other one removes it.
+    // The user is shown the other one's question or report instead.
+    run.log.Line(std::string(kLogRefused) + kAlreadyRunning);
+    if (run.silent) return kExitSomethingLeft;
+    BringOtherUninstallerToFront(run.ports.windows, run.ports.handover.GetCurrentProcessId());
+    return kExitInteractiveFailure;
+  }
   const std::string installFolder = FolderOf(*ownPath);
   if (!HoldsInstallation(run.ports, installFolder)) return run.Refuse(kNoInstallation, kExitNoInstallation);
   if (run.silent) return RemoveSilently(run, *ownPath, installFolder);
@@ -79,7 +89,7 @@ int RunFromInstallFolder(Run& run, const std::optional<std::string>& ownPath) {
   return run.Report(RemoveInstallationButOwnFile(run.ports, installFolder));
 }
 
-int Finish(UninstallPorts& ports, const FinisherRequest& request) {
+int FinishInstallation(UninstallPorts& ports, const FinisherRequest& request) {
   ports.process.WaitForSingleObject(request.original, kOriginalEndWaitMs);
   ports.process.CloseHandle(request.original);
   const std::string installFolder = FolderOf(request.originalPath);
@@ -99,6 +109,13 @@ int Finish(UninstallPorts& ports, const FinisherRequest& request) {
   return outcome.Complete() ? kExitDone : kExitInteractiveFailure;
 }
 
+// The copy's folder goes after the last message box, when nothing more is loaded.
+int Finish(UninstallPorts& ports, const FinisherRequest& request, const std::optional<std::string>& ownPath) {
+  const int code = FinishInstallation(ports, request);
+  if (ownPath) LeaveCopyFolder(ports, *ownPath, request.copyFile);
+  return code;
+}
+
 bool IsFinisherStart(const std::string& arguments) { return arguments.rfind("/finish", 0) == 0; }
 
 }  // namespace
@@ -112,7 +129,7 @@ int RunUninstaller(UninstallPorts& ports, const std::string& commandLine) {
       Say(ports, kBadStart);
       return kExitBadCommandLine;
     }
-    return Finish(ports, *request);
+    return Finish(ports, *request, ownPath);
   }
   const SwitchesParse parse = ParseSwitches(arguments);
   if (!parse.switches) {

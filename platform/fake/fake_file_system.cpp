@@ -111,7 +111,7 @@ BOOL FakeFileSystem::SetFileAttributesA(LPCSTR path, DWORD attributes) {
   return TRUE;
 }
 
-BOOL FakeFileSystem::CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES) {
+BOOL FakeFileSystem::CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES security) {
   auto full = FullPath(path ? path : "");
   if (!full) return Fail(ERROR_INVALID_NAME);
   if (!DriveExists(*full)) return Fail(ERROR_PATH_NOT_FOUND);
@@ -120,7 +120,13 @@ BOOL FakeFileSystem::CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES) {
   if (!parent || !parent->folder) return Fail(ERROR_PATH_NOT_FOUND);
   if (parent->denyWrite) return Fail(ERROR_ACCESS_DENIED);
   nodes_[Fold(*full)] = Node{*full, true, FILE_ATTRIBUTE_DIRECTORY, false, {}};
+  if (security && security->lpSecurityDescriptor) madeWithSecurity_.insert(Fold(*full));
   return TRUE;
+}
+
+bool FakeFileSystem::MadeWithSecurity(const std::string& folder) const {
+  auto full = FullPath(folder);
+  return full && madeWithSecurity_.count(Fold(*full)) > 0;
 }
 
 BOOL FakeFileSystem::RemoveDirectoryA(LPCSTR path) {
@@ -147,8 +153,18 @@ BOOL FakeFileSystem::DeleteFileA(LPCSTR path) {
   Node* parent = ParentOf(*full);
   if (node->second.folder || (node->second.attributes & FILE_ATTRIBUTE_READONLY) || (parent && parent->denyWrite))
     return Fail(ERROR_ACCESS_DENIED);
+  auto busy = busy_.find(Fold(*full));
+  if (busy != busy_.end() && busy->second > 0) {
+    --busy->second;
+    return Fail(32);  // ERROR_SHARING_VIOLATION
+  }
   nodes_.erase(node);
   return TRUE;
+}
+
+void FakeFileSystem::HoldBusy(const std::string& path, int attempts) {
+  auto full = FullPath(path);
+  if (full) busy_[Fold(*full)] = attempts;
 }
 
 BOOL FakeFileSystem::CopyFileA(LPCSTR existing, LPCSTR target, BOOL failIfExists) {

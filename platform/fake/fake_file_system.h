@@ -35,6 +35,9 @@ class FakeFileSystem final : public FileSystem {
   void AddFolder(const std::string& path);  // with every missing parent
   void AddFile(const std::string& path, const std::string& content, DWORD attributes = FILE_ATTRIBUTE_ARCHIVE);
   void DenyWrite(const std::string& folder);  // nothing can be created or changed inside it
+  // The next attempts to delete the file fail, as while another program
+  // holds it open without sharing its deletion.
+  void HoldBusy(const std::string& path, int attempts);
   void SetCurrentDirectory(const std::string& path) { currentDirectory_ = path; }
   void SetModulePath(const std::string& path) { modulePath_ = path; }
   bool FileExists(const std::string& path) const;
@@ -45,6 +48,8 @@ class FakeFileSystem final : public FileSystem {
   // Every entry, as "path" for folders and "path=content" for files, for
   // comparing before and after.
   std::vector<std::string> Dump() const;
+  // True when the folder was made with a security descriptor of its own.
+  bool MadeWithSecurity(const std::string& folder) const;
 
  private:
   struct Node {
@@ -72,6 +77,8 @@ class FakeFileSystem final : public FileSystem {
   std::string modulePath_ = "C:\\setup\\Setup.exe";
   DWORD lastError_ = 0;
   int openFinds_ = 0;
+  std::set<std::string> madeWithSecurity_;  // folded full paths
+  std::map<std::string, int> busy_;         // folded full path: refusals left
 };
 
 }  // namespace platform

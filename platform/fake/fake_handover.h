@@ -1,12 +1,18 @@
 // The handover port in memory: a temporary folder of the fake file system,
 // files held open with or without deletion at their last close, process
 // handles that remember whether they are inheritable,
-// named mutexes that live while a handle to them is open, and pauses that
-// only add up.
+// named mutexes that live while a handle to them is open, pauses that only
+// add up, random bits that a test may choose, an administrator or not,
+// security descriptors that remember their string form, files renamed
+// through a handle (every handle follows them) and names listed for removal
+// at the next restart.
 #pragma once
 
+#include <deque>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/fake/fake_file_system.h"
 #include "platform/handover.h"
@@ -21,6 +27,7 @@ class FakeHandover final : public Handover {
     bool inheritable = false;
     bool deleteOnClose = false;
     std::string mutexName;  // "" unless a mutex handle
+    DWORD access = 0;       // of a file
   };
 
   explicit FakeHandover(FakeFileSystem& files) : files_(files) {}
@@ -34,14 +41,39 @@ class FakeHandover final : public Handover {
   void Sleep(DWORD milliseconds) override { slept_ += milliseconds; }
   HANDLE CreateMutexA(LPSECURITY_ATTRIBUTES security, BOOL initialOwner, LPCSTR name) override;
   DWORD GetLastError() override { return lastError_; }
+  BOOLEAN RtlGenRandom(PVOID buffer, ULONG length) override;
+  BOOL CreateWellKnownSid(WELL_KNOWN_SID_TYPE type, PSID domain, PSID sid, DWORD* size) override;
+  BOOL CheckTokenMembership(HANDLE token, PSID sid, PBOOL isMember) override;
+  BOOL ConvertStringSecurityDescriptorToSecurityDescriptorA(LPCSTR text, DWORD revision,
+                                                            PSECURITY_DESCRIPTOR* descriptor, PULONG size) override;
+  HLOCAL LocalFree(HLOCAL memory) override;
+  BOOL MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) override;
+  NTSTATUS NtSetInformationFile(HANDLE file, PIO_STATUS_BLOCK status, PVOID information, ULONG length,
+                                FILE_INFORMATION_CLASS informationClass) override;
 
   // Test set-up and inspection.
   void SetTempPath(const std::string& path) { tempPath_ = path; }
   const std::map<HANDLE, Opened>& OpenHandles() const { return open_; }
   DWORD Slept() const { return slept_; }
+  // The bytes of the next draws, in order; after them, bytes that count up.
+  void QueueRandom(const std::string& bytes) { randomDraws_.push_back(bytes); }
+  void FailRandom() { randomFails_ = true; }
+  // As Wine runs every program; false for a user, or a filtered token.
+  void SetAdministrator(bool administrator) { administrator_ = administrator; }
+  // The string form of each descriptor made, and how many are still unfreed.
+  const std::vector<std::string>& Descriptors() const { return descriptorTexts_; }
+  std::size_t LiveDescriptors() const { return descriptors_.size(); }
+  std::string DescriptorText(PSECURITY_DESCRIPTOR descriptor) const;
+  // What MOVEFILE_DELAY_UNTIL_REBOOT listed for removal, in order.
+  const std::vector<std::string>& AtRestart() const { return atRestart_; }
 
  private:
   HANDLE NewHandle(const Opened& opened);
+  bool MoveFile(const std::string& existing, const std::string& newName);
+  BOOL Fail(DWORD error) {
+    lastError_ = error;
+    return FALSE;
+  }
 
   FakeFileSystem& files_;
   std::string tempPath_ = "C:\\TEMP\\";
@@ -50,6 +82,13 @@ class FakeHandover final : public Handover {
   DWORD slept_ = 0;
   DWORD lastError_ = 0;
   ULONG_PTR nextHandle_ = 0x700;
+  std::deque<std::string> randomDraws_;
+  BYTE nextRandomByte_ = 0;
+  bool randomFails_ = false;
+  bool administrator_ = true;
+  std::map<PSECURITY_DESCRIPTOR, std::string> descriptors_;
+  std::vector<std::string> descriptorTexts_;
+  std::vector<std::string> atRestart_;
 };
 
 }  // namespace platform

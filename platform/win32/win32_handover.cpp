@@ -1,5 +1,11 @@
 #include "platform/win32/win32_handover.h"
 
+// RtlGenRandom under the name advapi32 exports it by since XP. Microsoft
+// ships no import library for it; MinGW-w64's has it. Declared here rather
+// than through <ntsecapi.h>, whose macro of that name would rename the
+// port's function.
+extern "C" __declspec(dllimport) BOOLEAN WINAPI SystemFunction036(PVOID buffer, ULONG length);
+
 namespace platform {
 
 DWORD Win32Handover::GetTempPathA(DWORD size, LPSTR buffer) { return ::GetTempPathA(size, buffer); }
@@ -24,5 +30,32 @@ HANDLE Win32Handover::CreateMutexA(LPSECURITY_ATTRIBUTES security, BOOL initialO
 }
 
 DWORD Win32Handover::GetLastError() { return ::GetLastError(); }
+
+BOOLEAN Win32Handover::RtlGenRandom(PVOID buffer, ULONG length) { return ::SystemFunction036(buffer, length); }
+
+BOOL Win32Handover::CreateWellKnownSid(WELL_KNOWN_SID_TYPE type, PSID domain, PSID sid, DWORD* size) {
+  return ::CreateWellKnownSid(type, domain, sid, size);
+}
+
+BOOL Win32Handover::CheckTokenMembership(HANDLE token, PSID sid, PBOOL isMember) {
+  return ::CheckTokenMembership(token, sid, isMember);
+}
+
+BOOL Win32Handover::ConvertStringSecurityDescriptorToSecurityDescriptorA(LPCSTR text, DWORD revision,
+                                                                         PSECURITY_DESCRIPTOR* descriptor,
+                                                                         PULONG size) {
+  return ::ConvertStringSecurityDescriptorToSecurityDescriptorA(text, revision, descriptor, size);
+}
+
+HLOCAL Win32Handover::LocalFree(HLOCAL memory) { return ::LocalFree(memory); }
+
+BOOL Win32Handover::MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) {
+  return ::MoveFileExA(existing, newName, flags);
+}
+
+NTSTATUS Win32Handover::NtSetInformationFile(HANDLE file, PIO_STATUS_BLOCK status, PVOID information, ULONG length,
+                                             FILE_INFORMATION_CLASS informationClass) {
+  return ::NtSetInformationFile(file, status, information, length, informationClass);
+}
 
 }  // namespace platform

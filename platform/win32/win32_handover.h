@@ -16,6 +16,15 @@ class Win32Handover final : public Handover {
   void Sleep(DWORD milliseconds) override;
   HANDLE CreateMutexA(LPSECURITY_ATTRIBUTES security, BOOL initialOwner, LPCSTR name) override;
   DWORD GetLastError() override;
+  BOOLEAN RtlGenRandom(PVOID buffer, ULONG length) override;
+  BOOL CreateWellKnownSid(WELL_KNOWN_SID_TYPE type, PSID domain, PSID sid, DWORD* size) override;
+  BOOL CheckTokenMembership(HANDLE token, PSID sid, PBOOL isMember) override;
+  BOOL ConvertStringSecurityDescriptorToSecurityDescriptorA(LPCSTR text, DWORD revision,
+                                                            PSECURITY_DESCRIPTOR* descriptor, PULONG size) override;
+  HLOCAL LocalFree(HLOCAL memory) override;
+  BOOL MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) override;
+  NTSTATUS NtSetInformationFile(HANDLE file, PIO_STATUS_BLOCK status, PVOID information, ULONG length,
+                                FILE_INFORMATION_CLASS informationClass) override;
 };
 
 }  // namespace platform

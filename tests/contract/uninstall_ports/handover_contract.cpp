@@ -1,6 +1,7 @@
 // The handover port: the fake must answer as the kernel does.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
 
 #include "tests/contract/uninstall_ports/harness.h"
@@ -77,6 +78,91 @@ TEST_F(HandoverContract, ANamedMutexIsThereWhileAnyHandleToItIsOpen) {
   HANDLE fresh = handover.CreateMutexA(nullptr, FALSE, name.c_str());
   EXPECT_NE(handover.GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS)) << "gone with its last handle";
   EXPECT_TRUE(handover.CloseHandle(fresh));
+}
+
+}  // namespace
+
+namespace {
+
+class HandoverCopyFolderContract : public HandoverContract {};
+
+TEST_F(HandoverCopyFolderContract, RandomBitsFillTheBufferAndNoMore) {
+  BYTE first[9], second[9];
+  std::memset(first, '#', sizeof first);
+  std::memset(second, '#', sizeof second);
+  ASSERT_TRUE(handover.RtlGenRandom(first, 8));
+  ASSERT_TRUE(handover.RtlGenRandom(second, 8));
+  EXPECT_NE(std::memcmp(first, second, 8), 0) << "two draws differ";
+  EXPECT_EQ(first[8], '#');
+  EXPECT_EQ(second[8], '#');
+}
+
+// Wine runs every program as an administrator, and the fake does too unless told otherwise.
+TEST_F(HandoverCopyFolderContract, TheAdministratorsGroupIsAskedForWithItsSid) {
+  BYTE sid[SECURITY_MAX_SID_SIZE];
+  DWORD size = 4;
+  EXPECT_FALSE(handover.CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, sid, &size));
+  EXPECT_EQ(handover.GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+  EXPECT_EQ(size, 16u) << "S-1-5-32-544";
+  size = sizeof sid;
+  ASSERT_TRUE(handover.CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, sid, &size));
+  EXPECT_EQ(size, 16u);
+  BOOL member = FALSE;
+  ASSERT_TRUE(handover.CheckTokenMembership(nullptr, sid, &member));
+  EXPECT_TRUE(member);
+}
+
+TEST_F(HandoverCopyFolderContract, TheFoldersSecurityIsReadFromItsStringFormAndFreed) {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  ULONG size = 0;
+  ASSERT_TRUE(handover.ConvertStringSecurityDescriptorToSecurityDescriptorA(
+      "D:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)(A;OICI;0x1200a9;;;BU)", SDDL_REVISION_1, &descriptor, &size));
+  EXPECT_NE(descriptor, nullptr);
+  EXPECT_GT(size, 0u);
+  EXPECT_EQ(handover.LocalFree(descriptor), nullptr);
+  EXPECT_FALSE(
+      handover.ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(A;;FA;;;BA)", 2, &descriptor, nullptr));
+  EXPECT_EQ(handover.GetLastError(), static_cast<DWORD>(ERROR_UNKNOWN_REVISION));
+  EXPECT_FALSE(handover.ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(A;;FA;;;BA", SDDL_REVISION_1,
+                                                                             &descriptor, nullptr));
+}
+
+// A rename of the handle's file to "\\??\\<name>"; the status.
+NTSTATUS RenameByHandle(contract::UninstallPortsHarness& harness, HANDLE file, const std::string& name) {
+  WCHAR wide[MAX_PATH + 4] = {};
+  const int length = harness.Reader().MultiByteToWideChar(CP_ACP, 0, ("\\??\\" + name).c_str(), -1, wide, MAX_PATH + 4);
+  alignas(FILE_RENAME_INFORMATION) BYTE buffer[sizeof(FILE_RENAME_INFORMATION) + sizeof wide] = {};
+  auto* rename = reinterpret_cast<FILE_RENAME_INFORMATION*>(buffer);
+  rename->FileNameLength = static_cast<ULONG>(length - 1) * sizeof(WCHAR);
+  std::memcpy(rename->FileName, wide, rename->FileNameLength);
+  IO_STATUS_BLOCK status{};
+  return harness.Handover().NtSetInformationFile(
+      file, &status, rename, static_cast<ULONG>(offsetof(FILE_RENAME_INFORMATION, FileName)) + rename->FileNameLength,
+      FileRenameInformation);
+}
+
+// As the copy leaves its folder: its file, held open for deletion at the
+// last close, is renamed through that handle and deleted under its new name
+// when the handle closes.
+TEST_F(HandoverCopyFolderContract, AFileHeldForDeletionIsRenamedByItsHandleAndDeletedUnderItsNewName) {
+  const std::string folder = root + "\\copy";
+  ASSERT_TRUE(harness->MakeFolder(folder));
+  const std::string path = folder + "\\Uninstall.exe", movedOut = root + "\\copy.exe";
+  ASSERT_TRUE(harness->WriteFile(path, "MZ"));
+  HANDLE file = handover.CreateFileA(path.c_str(), GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                     OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  ASSERT_TRUE(harness->WriteFile(root + "\\taken.exe", "somebody's"));
+  EXPECT_EQ(static_cast<DWORD>(RenameByHandle(*harness, file, root + "\\taken.exe")), 0xC0000035u)
+      << "STATUS_OBJECT_NAME_COLLISION";
+  EXPECT_EQ(harness->ReadFile(root + "\\taken.exe"), "somebody's");
+
+  ASSERT_EQ(RenameByHandle(*harness, file, movedOut), 0);
+  EXPECT_FALSE(harness->FileExists(path));
+  EXPECT_TRUE(harness->FileExists(movedOut));
+  EXPECT_TRUE(handover.CloseHandle(file));
+  EXPECT_FALSE(harness->FileExists(movedOut)) << "deleted under its new name";
+  EXPECT_TRUE(handover.MoveFileExA(folder.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) << "as an administrator";
 }
 
 }  // namespace

@@ -10,6 +10,9 @@ class FakeHarness final : public Harness {
   platform::WindowSearch& Windows() override { return windows_; }
   HWND OpenWindow(const std::string& title) override { return windows_.OpenWindow(title); }
   void CloseWindow(HWND window) override { windows_.CloseWindow(window); }
+  void ShowWindow(HWND window) override { windows_.ShowWindow(window); }
+  DWORD OwnProcessId() override { return platform::FakeWindowSearch::kOwnProcessId; }
+  HWND Foreground() override { return windows_.Foreground(); }
 
  private:
   platform::FakeWindowSearch windows_;

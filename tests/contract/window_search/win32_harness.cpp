@@ -34,6 +34,9 @@ class Win32Harness final : public Harness {
     ::DestroyWindow(window);
     std::erase(open_, window);
   }
+  void ShowWindow(HWND window) override { ::ShowWindow(window, SW_SHOW); }
+  DWORD OwnProcessId() override { return ::GetCurrentProcessId(); }
+  HWND Foreground() override { return ::GetForegroundWindow(); }
 
  private:
   platform::Win32WindowSearch windows_;

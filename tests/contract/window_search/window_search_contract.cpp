@@ -98,4 +98,22 @@ TEST(WindowSearchContract, AClosedWindowHasNoTitle) {
   EXPECT_EQ(buffer[0], '\0');
 }
 
+// As a second uninstaller picks the first one's window and shows it.
+TEST(WindowSearchContract, AWindowIsOfThisProcessHiddenUntilShownAndComesToTheFront) {
+  auto harness = window_search_contract::MakeHarness();
+  HWND window = harness->OpenWindow("Tessal 前面");
+  ASSERT_NE(window, nullptr);
+  DWORD processId = 0;
+  EXPECT_NE(harness->Windows().GetWindowThreadProcessId(window, &processId), 0u);
+  EXPECT_EQ(processId, harness->OwnProcessId());
+  EXPECT_FALSE(harness->Windows().IsWindowVisible(window));
+  harness->ShowWindow(window);
+  EXPECT_TRUE(harness->Windows().IsWindowVisible(window));
+  EXPECT_TRUE(harness->Windows().SetForegroundWindow(window));
+  EXPECT_EQ(harness->Foreground(), window);
+  harness->CloseWindow(window);
+  EXPECT_EQ(harness->Windows().GetWindowThreadProcessId(window, nullptr), 0u) << "gone";
+  EXPECT_FALSE(harness->Windows().IsWindowVisible(window));
+}
+
 }  // namespace

@@ -45,21 +45,27 @@ TEST_F(Uninstall, EverythingTheSetupProgramMadeGoesAndNothingElse) {
   EXPECT_TRUE(handover.OpenHandles().empty());
 }
 
-TEST_F(Uninstall, TheFinisherIsATemporaryCopyThatInheritsAndDeletesItself) {
+TEST_F(Uninstall, TheFinisherIsACopyInAFolderOfItsOwnThatInheritsAndDeletesItself) {
   Install();
   messages.AnswerWith(IDOK);
+  handover.QueueRandom("\x01\x23\x45\x67\x89\xAB\xCD\xEF");
   EXPECT_EQ(uninstall::RunUninstaller(ports, kInstall + "\\Uninstall.exe"), 0);
   ASSERT_EQ(process.Starts().size(), 1u);
   const auto& start = process.Starts()[0];
-  const std::string copy = "C:\\TEMP\\TessalUninstall4660.exe";  // 4660 is the fake's process id
+  const std::string folder = "C:\\TEMP\\TessalUninstall0123456789ABCDEF";
+  const std::string copy = folder + "\\Uninstall.exe";
   EXPECT_BYTES(start.applicationName, copy);
   EXPECT_EQ(start.commandLine.rfind("\"" + copy + "\" /finish ", 0), 0u) << start.commandLine;
   EXPECT_TRUE(Mentions(start.commandLine, "\"" + kInstall + "\\Uninstall.exe\"")) << start.commandLine;
   EXPECT_TRUE(start.inheritHandles);
-  EXPECT_BYTES(start.currentDirectory, "C:\\TEMP\\");
+  // Not the temporary folder: Windows looks in the current directory for a
+  // DLL that its own folders lack.
+  EXPECT_BYTES(start.currentDirectory, "C:\\windows\\system32");
   // The original's handle on the copy was opened for deletion at the last
   // close: with no finisher really holding it, closing it deleted the copy.
+  // The folder is the copy's to remove.
   EXPECT_FALSE(files.FileExists(copy));
+  EXPECT_TRUE(files.MadeWithSecurity(folder));
   EXPECT_TRUE(handover.OpenHandles().empty());
   EXPECT_TRUE(files.FileExists(kInstall + "\\tessal.exe")) << "the original removes nothing itself";
   EXPECT_EQ(messages.Messages().size(), 1u) << "the finisher reports, not the original";
@@ -234,7 +240,9 @@ TEST_F(Uninstall, WithoutAFinisherTheProgramRemovesTheRestAndNamesItsOwnFile) {
   EXPECT_TRUE(Mentions(report, kInstall + "\\Uninstall.exe"));
   EXPECT_TRUE(files.FileExists(kInstall + "\\Uninstall.exe"));
   EXPECT_FALSE(files.FileExists(kInstall + "\\tessal.exe"));
-  EXPECT_FALSE(files.FileExists("C:\\TEMP\\TessalUninstall4660.exe")) << "the unused copy is gone";
+  // The fake's first random bits count up from 0.
+  EXPECT_EQ(files.GetFileAttributesA("C:\\TEMP\\TessalUninstall0001020304050607"), INVALID_FILE_ATTRIBUTES)
+      << "the unused copy and its folder are gone";
   EXPECT_TRUE(registry.KeyExists(kUninstallKey)) << "the entry stays with the program it starts";
   EXPECT_TRUE(handover.OpenHandles().empty());
 }
@@ -243,9 +251,9 @@ TEST_F(Uninstall, AFinisherStartedWithoutItsArgumentsTouchesNothing) {
   Install();
   auto filesThen = files.Dump();
   const std::string copy = "\"C:\\TEMP\\TessalUninstall1.exe\" ";
-  EXPECT_EQ(uninstall::RunUninstaller(ports, copy + "/finish 12 \"C:\\Windows\\explorer.exe\""), 1);
+  EXPECT_EQ(uninstall::RunUninstaller(ports, copy + "/finish 12 16 \"C:\\Windows\\explorer.exe\""), 1);
   EXPECT_BYTES(LastMessage(), uninstall::kBadStart);
-  EXPECT_EQ(uninstall::RunUninstaller(ports, copy + "/finish 12 \"C:\\elsewhere\\Uninstall.exe\""), 1);
+  EXPECT_EQ(uninstall::RunUninstaller(ports, copy + "/finish 12 16 \"C:\\elsewhere\\Uninstall.exe\""), 1);
   EXPECT_BYTES(LastMessage(), uninstall::kNoInstallation);
   EXPECT_EQ(files.Dump(), filesThen);
 }
@@ -301,17 +309,30 @@ TEST_F(Uninstall, AFolderOfWindowsOrOfTheUserStaysWithoutAFailure) {
   EXPECT_TRUE(files.FileExists("C:\\windows\\win.ini"));
 }
 
-TEST_F(Uninstall, ASecondInstanceSaysAnUninstallRunsAndChangesNothing) {
+// A second instance shows no message box of its own, which would keep
+// Uninstall.exe busy while it waits: it brings the first one's window to
+// the front, a visible one with the caption, of another process.
+TEST_F(Uninstall, ASecondInstanceShowsTheFirstAndChangesNothing) {
   Install();
   HANDLE first = handover.CreateMutexA(nullptr, FALSE, "Global\\TessalUninstall");
+  const DWORD other = 0x2000;
+  windows.OpenWindow(uninstall::kCaption, other, true);
+  HWND firstQuestion = windows.OpenWindow(uninstall::kCaption, other, true);
+  windows.OpenWindow(uninstall::kCaption, other, false);                                     // hidden
+  windows.OpenWindow(std::string(uninstall::kCaption) + " 2", other, true);                  // another title
+  windows.OpenWindow(uninstall::kCaption, platform::FakeWindowSearch::kOwnProcessId, true);  // its own
   auto filesThen = files.Dump();
   auto registryThen = registry.Dump();
-  EXPECT_EQ(RunAsWindowsDoes(), 1);
-  ASSERT_EQ(messages.Messages().size(), 1u) << "no question either";
-  EXPECT_BYTES(LastMessage(), uninstall::kAlreadyRunning);
+  const std::string log = "C:\\un.log";
+  EXPECT_EQ(RunAsWindowsDoes(IDOK, " /LOG=\"" + log + "\""), 1);
+  EXPECT_TRUE(messages.Messages().empty()) << "no message box, no question";
+  EXPECT_EQ(windows.Foreground(), firstQuestion) << "the topmost of the first's windows";
+  EXPECT_TRUE(
+      Mentions(files.FileContent(log).value_or(""), uninstall::kLogRefused + std::string(uninstall::kAlreadyRunning)));
   EXPECT_EQ(RunAsWindowsDoes(IDOK, " /SILENT"), 5);
-  EXPECT_EQ(messages.Messages().size(), 1u);
+  EXPECT_TRUE(messages.Messages().empty());
   EXPECT_TRUE(process.Starts().empty());
+  files.DeleteFileA(log.c_str());
   EXPECT_EQ(files.Dump(), filesThen);
   EXPECT_EQ(registry.Dump(), registryThen);
   handover.CloseHandle(first);

@@ -17,7 +17,9 @@
 #include "platform/fake/fake_shell_link_reader.h"
 #include "platform/fake/fake_shell_links.h"
 #include "platform/fake/fake_system_folders.h"
+#include "platform/fake/fake_window_search.h"
 #include "setup/engine/shell_integration.h"
+#include "uninstall/finisher.h"
 #include "uninstall/uninstaller.h"
 
 namespace uninstall_test {
@@ -47,7 +49,8 @@ class UninstallMachine : public ::testing::Test {
   platform::FakeHandover handover{files};
   platform::FakeSystemFolders system;
   platform::FakeAppendFile appender{files};
-  uninstall::UninstallPorts ports{registry, files, reader, messages, process, handover, system, appender};
+  platform::FakeWindowSearch windows;
+  uninstall::UninstallPorts ports{registry, files, reader, messages, process, handover, system, appender, windows};
   std::vector<std::string> filesBefore, registryBefore;
 
   void SetUp() override {
@@ -61,6 +64,7 @@ class UninstallMachine : public ::testing::Test {
     for (const auto& [csidl, folder] : {std::pair{CSIDL_PERSONAL, kDocuments},
                                         {CSIDL_PROFILE, kProfile},
                                         {CSIDL_WINDOWS, std::string("C:\\windows")},
+                                        {CSIDL_SYSTEM, std::string("C:\\windows\\system32")},
                                         {CSIDL_PROGRAM_FILES, std::string("C:\\Program Files")}})
       system.SetFolder(csidl, folder);
     registry.CreateKey("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
@@ -97,7 +101,29 @@ class UninstallMachine : public ::testing::Test {
     files.GetModuleFileNameA(nullptr, own, MAX_PATH);
     int code = uninstall::RunUninstaller(ports, own + switches);
     if (process.Starts().size() == startsBefore || !process.Starts().back().process) return code;
-    const int finished = uninstall::RunUninstaller(ports, process.Starts().back().commandLine);
+    // The finisher runs from its copy, which its inherited delete-on-close
+    // handle keeps until it ends (the original's own handle, the only one a
+    // fake start leaves, deleted it); its command line names that handle.
+    const std::string copy = process.Starts().back().applicationName;
+    files.AddFile(copy, "file Uninstall.exe");
+    HANDLE inherited = handover.CreateFileA(copy.c_str(), GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                            nullptr, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    const std::string line = process.Starts().back().commandLine;
+    auto request = uninstall::ParseFinisherArguments(line.substr(copy.size() + 3));
+    if (!request) return -1;
+    const std::string finisherLine =
+        "\"" + copy + "\" " +
+        uninstall::FinisherArguments(request->original, inherited, request->originalPath, request->ownFileOnly);
+    files.SetModulePath(copy);
+    const auto openBefore = handover.OpenHandles();
+    const int finished = uninstall::RunUninstaller(ports, finisherLine);
+    files.SetModulePath(own);
+    // Its end closes every handle it holds.
+    handover.CloseHandle(inherited);
+    std::vector<HANDLE> leftOpen;
+    for (const auto& [handle, opened] : handover.OpenHandles())
+      if (!openBefore.count(handle)) leftOpen.push_back(handle);
+    for (HANDLE handle : leftOpen) handover.CloseHandle(handle);
     return switches.empty() ? finished : code;  // a silent run's code is the original's
   }
 

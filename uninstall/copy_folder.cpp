@@ -1,0 +1,108 @@
+#include "uninstall/copy_folder.h"
+
+#include <cstddef>
+#include <cstring>
+
+#include "uninstall/paths.h"
+
+namespace uninstall {
+
+namespace {
+
+// 64 random bits: a name that a program cannot guess before the folder is
+// there. A taken name is a clash or somebody's trap; either way the next one
+// is tried, and a few clashes in a row end the hand-over.
+constexpr int kNameAttempts = 5;
+constexpr ULONG kRandomBytes = 8;
+
+std::string RandomName(platform::Handover& handover) {
+  BYTE bits[kRandomBytes] = {};
+  if (!handover.RtlGenRandom(bits, kRandomBytes)) return "";
+  static const char kDigits[] = "0123456789ABCDEF";
+  std::string name = kCopyFolderPrefix;
+  for (BYTE bit : bits) {
+    name += kDigits[bit >> 4];
+    name += kDigits[bit & 0x0F];
+  }
+  return name;
+}
+
+// Renaming a running program's file is allowed where deleting it is not.
+// Through the delete-on-close handle itself, so that the deletion at its
+// close surely finds the file under its new name (Windows ties it to the
+// file, Wine to the name the handle knows).
+bool RenameByHandle(UninstallPorts& ports, HANDLE file, const std::string& newName) {
+  constexpr int kWideSize = MAX_PATH + 4;
+  WCHAR wide[kWideSize] = {};
+  const std::string ntName = "\\??\\" + newName;
+  const int length = ports.links.MultiByteToWideChar(CP_ACP, 0, ntName.c_str(), -1, wide, kWideSize);
+  if (length <= 1) return false;
+  const ULONG nameBytes = static_cast<ULONG>(length - 1) * sizeof(WCHAR);
+  alignas(FILE_RENAME_INFORMATION) BYTE buffer[sizeof(FILE_RENAME_INFORMATION) + sizeof wide] = {};
+  auto* rename = reinterpret_cast<FILE_RENAME_INFORMATION*>(buffer);
+  rename->ReplaceIfExists = FALSE;
+  rename->RootDirectory = nullptr;
+  rename->FileNameLength = nameBytes;
+  std::memcpy(rename->FileName, wide, nameBytes);
+  IO_STATUS_BLOCK status{};
+  return ports.handover.NtSetInformationFile(
+             file, &status, rename, static_cast<ULONG>(offsetof(FILE_RENAME_INFORMATION, FileName)) + nameBytes,
+             FileRenameInformation) >= 0;
+}
+
+std::string TempFolder(platform::Handover& handover) {
+  char buffer[MAX_PATH] = {};
+  DWORD length = handover.GetTempPathA(MAX_PATH, buffer);
+  return length == 0 || length >= MAX_PATH ? "" : std::string(buffer, length);
+}
+
+}  // namespace
+
+bool RunsAsAdministrator(platform::Handover& handover) {
+  BYTE sid[SECURITY_MAX_SID_SIZE] = {};
+  DWORD size = sizeof sid;
+  BOOL member = FALSE;
+  return handover.CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, sid, &size) &&
+         handover.CheckTokenMembership(nullptr, sid, &member) && member;
+}
+
+std::string MakeCopyFolder(UninstallPorts& ports, const std::string& tempFolder) {
+  // Set at creation, never changed afterwards: there is no moment in which
+  // the folder is open to the user.
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (RunsAsAdministrator(ports.handover) && !ports.handover.ConvertStringSecurityDescriptorToSecurityDescriptorA(
+                                                 kCopyFolderSecurity, SDDL_REVISION_1, &descriptor, nullptr))
+    return "";
+  SECURITY_ATTRIBUTES security{sizeof(SECURITY_ATTRIBUTES), descriptor, FALSE};
+  std::string made;
+  for (int attempt = 0; attempt < kNameAttempts && made.empty(); ++attempt) {
+    const std::string name = RandomName(ports.handover);
+    if (name.empty()) break;
+    const std::string folder = tempFolder + name;
+    // CreateDirectoryA makes a new folder or fails: an existing folder, file
+    // or reparse point of that name is never used.
+    if (ports.files.CreateDirectoryA(folder.c_str(), descriptor ? &security : nullptr))
+      made = folder;
+    else if (ports.files.GetLastError() != ERROR_ALREADY_EXISTS)
+      break;
+  }
+  if (descriptor) ports.handover.LocalFree(descriptor);
+  return made;
+}
+
+void LeaveCopyFolder(UninstallPorts& ports, const std::string& ownPath, HANDLE ownFile) {
+  const std::string folder = FolderOf(ownPath);
+  const std::string tempFolder = TempFolder(ports.handover);
+  const std::string name = NameOf(folder);
+  if (tempFolder.empty() || !SamePath(FolderOf(folder) + "\\", tempFolder) ||
+      !SamePath(NameOf(ownPath), "Uninstall.exe") || name.rfind(kCopyFolderPrefix, 0) != 0)
+    return;
+  const std::string movedOut = tempFolder + name + ".exe";
+  if (RenameByHandle(ports, ownFile, movedOut) && ports.files.RemoveDirectoryA(folder.c_str())) return;
+  // Removal at restart goes in order: the file (wherever it is now), then the folder.
+  const bool movedFile = ports.files.GetFileAttributesA(ownPath.c_str()) == INVALID_FILE_ATTRIBUTES;
+  ports.handover.MoveFileExA((movedFile ? movedOut : ownPath).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+  ports.handover.MoveFileExA(folder.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+}
+
+}  // namespace uninstall
