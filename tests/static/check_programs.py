@@ -32,9 +32,11 @@ SUPPORTED_OS = {
     '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}': '10/11',
 }
 # KnownDLLs from XP to 11 (msvcrt on XP as a dependency of the listed ones,
-# listed by name from Vista on). version.dll, for one, left the list with
+# listed by name from Vista on), and ntdll, which the system maps into every
+# process before anything else. version.dll, for one, left the list with
 # Windows 7: a program that imported it would load one planted beside it.
-KNOWN_DLLS = {'kernel32.dll', 'user32.dll', 'gdi32.dll', 'advapi32.dll', 'shell32.dll', 'ole32.dll', 'msvcrt.dll'}
+KNOWN_DLLS = {'ntdll.dll', 'kernel32.dll', 'user32.dll', 'gdi32.dll', 'advapi32.dll', 'shell32.dll', 'ole32.dll',
+              'msvcrt.dll'}
 THROUGH_MANIFEST = {'comctl32.dll'}
 COMMON_CONTROLS = {'type': 'win32', 'name': 'Microsoft.Windows.Common-Controls', 'version': '6.0.0.0',
                    'publicKeyToken': '6595b64144ccf1df', 'language': '*'}
