@@ -87,13 +87,17 @@ Installed InstallFromMedium(const std::string& mediumFolder, const Step& step) {
   installed.installFolder = e2e::WindowText(FirstChildOfClass(page, "Edit"));
   step("1-folder", "The folder page proposes " + installed.installFolder);
   e2e::Click(Button(page, "次へ >"));
-  e2e::MessageBoxSeen create = e2e::WaitForMessageBox(5000);
-  if (create.window) {
-    step("2-create-folder", "The folder does not exist yet: create it? OK");
-    e2e::Answer(create, IDOK);
+  // Either the question to create the folder or, for a folder that is there,
+  // the next page; on a busy machine either may take a while.
+  HWND chain = nullptr;
+  for (DWORD waited = 0; !chain && waited < 60000; waited += 500) {
+    e2e::MessageBoxSeen create = e2e::WaitForMessageBox(250);
+    if (create.window) {
+      step("2-create-folder", "The folder does not exist yet: create it? OK");
+      e2e::Answer(create, IDOK);
+    }
+    chain = e2e::WaitForChild(frame, "ＸＭＬファイルの関連付け", 250);
   }
-
-  HWND chain = e2e::WaitForChild(frame, "ＸＭＬファイルの関連付け");
   if (!chain) return Fail(installed, "no SendTo/XML page");
   e2e::Click(Button(chain, "ファイルを送るに追加する"));
   e2e::Click(Button(chain, "XMLファイルに関連付ける"));
