@@ -215,9 +215,14 @@ TEST_F(InstallE2E, EveryOptionInstallsFilesShortcutsAssociationAndEntry) {
 }
 
 TEST_F(InstallE2E, AbortDuringTheCopyLeavesNoRegistryChangeAndNoShortcut) {
-  // A large archive keeps the copy stage on the screen.
+  // A large archive keeps the copy stage on the screen. The page answers
+  // the look for its stage line only between two copies, so the launcher
+  // that follows is large too: the click then always meets a copy to wait
+  // for, however slowly this side runs.
   std::string big(150u << 20, 'J');
   ASSERT_TRUE(WriteFile(kMedium + "\\tessal.jar", big));
+  ::SetFileAttributesA((kMedium + "\\tessal.exe").c_str(), FILE_ATTRIBUTE_NORMAL);
+  ASSERT_TRUE(WriteFile(kMedium + "\\tessal.exe", big));
   big.clear();
   big.shrink_to_fit();
   std::string folder = "C:\\abort_test\\tessal";
