@@ -5,8 +5,8 @@
 // (so that the pair counts as one running program), a pause between
 // retries; for the copy's folder of its own: random bits for its name, the
 // test whether this program runs as an administrator, a security descriptor
-// from its string form, renaming a file through its handle, and removal at
-// the next restart; with the Win32 (and ntdll) names, arguments and results.
+// from its string form, making a folder and holding it in one step, renaming
+// a file through its handle, and removal at the next restart; with the Win32 (and ntdll) names, arguments and results.
 // Starting and waiting are the process port's.
 #pragma once
 
@@ -19,7 +19,15 @@
 #else
 constexpr DWORD GENERIC_READ = 0x80000000u;
 constexpr DWORD FILE_SHARE_READ = 0x00000001;
+constexpr DWORD FILE_SHARE_WRITE = 0x00000002;
 constexpr DWORD FILE_SHARE_DELETE = 0x00000004;
+constexpr DWORD FILE_LIST_DIRECTORY = 0x00000001;
+constexpr DWORD FILE_CREATE = 0x00000002;
+constexpr DWORD FILE_DIRECTORY_FILE = 0x00000001;
+constexpr DWORD FILE_SYNCHRONOUS_IO_NONALERT = 0x00000020;
+constexpr DWORD FILE_OPEN_REPARSE_POINT = 0x00200000;
+constexpr DWORD OBJ_INHERIT = 0x00000002;
+constexpr DWORD OBJ_CASE_INSENSITIVE = 0x00000040;
 constexpr DWORD OPEN_EXISTING = 3;
 constexpr DWORD FILE_FLAG_DELETE_ON_CLOSE = 0x04000000;
 constexpr DWORD MOVEFILE_DELAY_UNTIL_REBOOT = 0x00000004;
@@ -28,6 +36,10 @@ constexpr DWORD SECURITY_MAX_SID_SIZE = 68;
 constexpr LONG ERROR_UNKNOWN_REVISION = 1305;
 using ULONG = std::uint32_t;
 using PULONG = ULONG*;
+using USHORT = std::uint16_t;
+using ACCESS_MASK = DWORD;
+using PHANDLE = HANDLE*;
+using PLARGE_INTEGER = std::int64_t*;
 using BOOLEAN = BYTE;
 using PBOOL = BOOL*;
 using PVOID = void*;
@@ -44,6 +56,20 @@ struct IO_STATUS_BLOCK {
   ULONG_PTR Information;
 };
 using PIO_STATUS_BLOCK = IO_STATUS_BLOCK*;
+struct UNICODE_STRING {
+  USHORT Length;
+  USHORT MaximumLength;
+  WCHAR* Buffer;
+};
+struct OBJECT_ATTRIBUTES {
+  ULONG Length;
+  HANDLE RootDirectory;
+  UNICODE_STRING* ObjectName;
+  ULONG Attributes;
+  PVOID SecurityDescriptor;
+  PVOID SecurityQualityOfService;
+};
+using POBJECT_ATTRIBUTES = OBJECT_ATTRIBUTES*;
 enum FILE_INFORMATION_CLASS { FileRenameInformation = 10 };
 struct FILE_RENAME_INFORMATION {
   BOOLEAN ReplaceIfExists;
@@ -84,6 +110,15 @@ class Handover {
   virtual BOOL ConvertStringSecurityDescriptorToSecurityDescriptorA(LPCSTR text, DWORD revision,
                                                                     PSECURITY_DESCRIPTOR* descriptor, PULONG size) = 0;
   virtual HLOCAL LocalFree(HLOCAL memory) = 0;
+  // ntdll's: with FILE_CREATE, makes the file or folder of the name
+  // "\??\C:\..." in UTF-16 (never opens one that is there, whatever it is:
+  // STATUS_OBJECT_NAME_COLLISION) and opens it in the same step. While the
+  // handle is open, nobody may delete or rename it unless the share mode
+  // lets them (FILE_SHARE_DELETE). Closed with CloseHandle.
+  virtual NTSTATUS NtCreateFile(PHANDLE file, ACCESS_MASK access, POBJECT_ATTRIBUTES attributes,
+                                PIO_STATUS_BLOCK status, PLARGE_INTEGER allocationSize, ULONG fileAttributes,
+                                ULONG share, ULONG disposition, ULONG options, PVOID extendedAttributes,
+                                ULONG extendedAttributesLength) = 0;
   // With MOVEFILE_DELAY_UNTIL_REBOOT and no new name: removed at the next
   // restart (only an administrator may ask).
   virtual BOOL MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) = 0;

@@ -1,6 +1,7 @@
 #include "platform/fake/fake_file_system.h"
 
 #include <cstring>
+#include <utility>
 
 #include "platform/fake/fold.h"
 
@@ -141,6 +142,8 @@ BOOL FakeFileSystem::RemoveDirectoryA(LPCSTR path) {
   Node* parent = ParentOf(*full);
   if ((parent && parent->denyWrite) || (node->second.attributes & FILE_ATTRIBUTE_READONLY))
     return Fail(ERROR_ACCESS_DENIED);
+  if (heldFolders_.count(node->first)) return Fail(32);  // ERROR_SHARING_VIOLATION
+  madeWithSecurity_.erase(node->first);
   nodes_.erase(node);
   return TRUE;
 }
@@ -167,7 +170,19 @@ void FakeFileSystem::HoldBusy(const std::string& path, int attempts) {
   if (full) busy_[Fold(*full)] = attempts;
 }
 
+void FakeFileSystem::HoldFolder(const std::string& path) {
+  auto full = FullPath(path);
+  if (full) heldFolders_.insert(Fold(*full));
+}
+
+void FakeFileSystem::ReleaseFolder(const std::string& path) {
+  auto full = FullPath(path);
+  auto held = full ? heldFolders_.find(Fold(*full)) : heldFolders_.end();
+  if (held != heldFolders_.end()) heldFolders_.erase(held);
+}
+
 BOOL FakeFileSystem::CopyFileA(LPCSTR existing, LPCSTR target, BOOL failIfExists) {
+  if (beforeNextCopy_) std::exchange(beforeNextCopy_, nullptr)();
   bool trailing = false;
   Node* source = Find(existing ? existing : "", &trailing);
   if (!source || trailing) return Fail(ERROR_FILE_NOT_FOUND);

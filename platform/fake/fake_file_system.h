@@ -5,10 +5,12 @@
 // relative names, and the running program's own path.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -38,6 +40,12 @@ class FakeFileSystem final : public FileSystem {
   // The next attempts to delete the file fail, as while another program
   // holds it open without sharing its deletion.
   void HoldBusy(const std::string& path, int attempts);
+  // A folder held open without its deletion shared: it cannot be removed
+  // until as many releases as holds.
+  void HoldFolder(const std::string& path);
+  void ReleaseFolder(const std::string& path);
+  // What another program does just before the next copy starts.
+  void BeforeNextCopy(std::function<void()> action) { beforeNextCopy_ = std::move(action); }
   void SetCurrentDirectory(const std::string& path) { currentDirectory_ = path; }
   void SetModulePath(const std::string& path) { modulePath_ = path; }
   bool FileExists(const std::string& path) const;
@@ -79,6 +87,8 @@ class FakeFileSystem final : public FileSystem {
   int openFinds_ = 0;
   std::set<std::string> madeWithSecurity_;  // folded full paths
   std::map<std::string, int> busy_;         // folded full path: refusals left
+  std::multiset<std::string> heldFolders_;  // folded full paths, once per open handle
+  std::function<void()> beforeNextCopy_;
 };
 
 }  // namespace platform

@@ -43,6 +43,7 @@ BOOL FakeHandover::CloseHandle(HANDLE handle) {
   auto opened = open_.find(handle);
   if (opened == open_.end()) return FALSE;
   if (opened->second.deleteOnClose) files_.DeleteFileA(opened->second.path.c_str());
+  if (opened->second.holdsFolder) files_.ReleaseFolder(opened->second.path);
   open_.erase(opened);
   return TRUE;
 }
@@ -105,6 +106,45 @@ HLOCAL FakeHandover::LocalFree(HLOCAL memory) {
 std::string FakeHandover::DescriptorText(PSECURITY_DESCRIPTOR descriptor) const {
   auto found = descriptors_.find(descriptor);
   return found == descriptors_.end() ? "" : found->second;
+}
+
+// Only making a new folder is modelled.
+NTSTATUS FakeHandover::NtCreateFile(PHANDLE file, ACCESS_MASK access, POBJECT_ATTRIBUTES attributes,
+                                    PIO_STATUS_BLOCK status, PLARGE_INTEGER, ULONG, ULONG share, ULONG disposition,
+                                    ULONG options, PVOID, ULONG) {
+  constexpr NTSTATUS kInvalidParameter = static_cast<NTSTATUS>(0xC000000Du);
+  constexpr NTSTATUS kNameCollision = static_cast<NTSTATUS>(0xC0000035u);
+  constexpr NTSTATUS kPathNotFound = static_cast<NTSTATUS>(0xC000003Au);
+  constexpr NTSTATUS kSyntaxBad = static_cast<NTSTATUS>(0xC000003Bu);
+  constexpr NTSTATUS kAccessDenied = static_cast<NTSTATUS>(0xC0000022u);
+  constexpr ULONG_PTR kFileCreated = 2;
+  if (!file || !status || !attributes || !attributes->ObjectName || !attributes->ObjectName->Buffer ||
+      attributes->ObjectName->Length % 2 || disposition != FILE_CREATE || !(options & FILE_DIRECTORY_FILE))
+    return kInvalidParameter;
+  std::u16string wide(attributes->ObjectName->Length / 2, u'\0');
+  std::memcpy(wide.data(), attributes->ObjectName->Buffer, attributes->ObjectName->Length);
+  auto name = fake::Utf16ToCp932(wide);
+  if (!name || name->rfind("\\??\\", 0) != 0) return kSyntaxBad;
+  const std::string path = name->substr(4);
+  if (files_.GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return kNameCollision;
+  SECURITY_ATTRIBUTES security{sizeof(SECURITY_ATTRIBUTES), attributes->SecurityDescriptor, FALSE};
+  if (!files_.CreateDirectoryA(path.c_str(), &security))
+    return files_.GetLastError() == ERROR_ACCESS_DENIED ? kAccessDenied : kPathNotFound;
+  Opened opened{path, 0, (attributes->Attributes & OBJ_INHERIT) != 0, false, ""};
+  opened.access = access;
+  opened.holdsFolder = !(share & FILE_SHARE_DELETE);
+  if (opened.holdsFolder) files_.HoldFolder(path);
+  *file = NewHandle(opened);
+  status->Status = 0;
+  status->Information = kFileCreated;
+  return 0;
+}
+
+HANDLE FakeHandover::HoldFolder(const std::string& path) {
+  Opened opened{path, 0, true, false, ""};
+  opened.holdsFolder = true;
+  files_.HoldFolder(path);
+  return NewHandle(opened);
 }
 
 // Only removal at the next restart is modelled.

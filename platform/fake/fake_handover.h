@@ -4,8 +4,9 @@
 // named mutexes that live while a handle to them is open, pauses that only
 // add up, random bits that a test may choose, an administrator or not,
 // security descriptors that remember their string form, files renamed
-// through a handle (every handle follows them) and names listed for removal
-// at the next restart.
+// through a handle (every handle follows them), folders made and held by a
+// handle (that cannot be removed while it is open unless it shares deletion)
+// and names listed for removal at the next restart.
 #pragma once
 
 #include <deque>
@@ -26,8 +27,9 @@ class FakeHandover final : public Handover {
     DWORD processId = 0;
     bool inheritable = false;
     bool deleteOnClose = false;
-    std::string mutexName;  // "" unless a mutex handle
-    DWORD access = 0;       // of a file
+    std::string mutexName;     // "" unless a mutex handle
+    DWORD access = 0;          // of a file
+    bool holdsFolder = false;  // a folder opened without sharing its deletion
   };
 
   explicit FakeHandover(FakeFileSystem& files) : files_(files) {}
@@ -47,6 +49,9 @@ class FakeHandover final : public Handover {
   BOOL ConvertStringSecurityDescriptorToSecurityDescriptorA(LPCSTR text, DWORD revision,
                                                             PSECURITY_DESCRIPTOR* descriptor, PULONG size) override;
   HLOCAL LocalFree(HLOCAL memory) override;
+  NTSTATUS NtCreateFile(PHANDLE file, ACCESS_MASK access, POBJECT_ATTRIBUTES attributes, PIO_STATUS_BLOCK status,
+                        PLARGE_INTEGER allocationSize, ULONG fileAttributes, ULONG share, ULONG disposition,
+                        ULONG options, PVOID extendedAttributes, ULONG extendedAttributesLength) override;
   BOOL MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) override;
   NTSTATUS NtSetInformationFile(HANDLE file, PIO_STATUS_BLOCK status, PVOID information, ULONG length,
                                 FILE_INFORMATION_CLASS informationClass) override;
@@ -66,6 +71,8 @@ class FakeHandover final : public Handover {
   std::string DescriptorText(PSECURITY_DESCRIPTOR descriptor) const;
   // What MOVEFILE_DELAY_UNTIL_REBOOT listed for removal, in order.
   const std::vector<std::string>& AtRestart() const { return atRestart_; }
+  // Another handle that holds an existing folder, as a child inherits one.
+  HANDLE HoldFolder(const std::string& path);
 
  private:
   HANDLE NewHandle(const Opened& opened);

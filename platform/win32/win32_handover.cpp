@@ -49,6 +49,14 @@ BOOL Win32Handover::ConvertStringSecurityDescriptorToSecurityDescriptorA(LPCSTR 
 
 HLOCAL Win32Handover::LocalFree(HLOCAL memory) { return ::LocalFree(memory); }
 
+NTSTATUS Win32Handover::NtCreateFile(PHANDLE file, ACCESS_MASK access, POBJECT_ATTRIBUTES attributes,
+                                     PIO_STATUS_BLOCK status, PLARGE_INTEGER allocationSize, ULONG fileAttributes,
+                                     ULONG share, ULONG disposition, ULONG options, PVOID extendedAttributes,
+                                     ULONG extendedAttributesLength) {
+  return ::NtCreateFile(file, access, attributes, status, allocationSize, fileAttributes, share, disposition, options,
+                        extendedAttributes, extendedAttributesLength);
+}
+
 BOOL Win32Handover::MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) {
   return ::MoveFileExA(existing, newName, flags);
 }

@@ -22,6 +22,9 @@ class Win32Handover final : public Handover {
   BOOL ConvertStringSecurityDescriptorToSecurityDescriptorA(LPCSTR text, DWORD revision,
                                                             PSECURITY_DESCRIPTOR* descriptor, PULONG size) override;
   HLOCAL LocalFree(HLOCAL memory) override;
+  NTSTATUS NtCreateFile(PHANDLE file, ACCESS_MASK access, POBJECT_ATTRIBUTES attributes, PIO_STATUS_BLOCK status,
+                        PLARGE_INTEGER allocationSize, ULONG fileAttributes, ULONG share, ULONG disposition,
+                        ULONG options, PVOID extendedAttributes, ULONG extendedAttributesLength) override;
   BOOL MoveFileExA(LPCSTR existing, LPCSTR newName, DWORD flags) override;
   NTSTATUS NtSetInformationFile(HANDLE file, PIO_STATUS_BLOCK status, PVOID information, ULONG length,
                                 FILE_INFORMATION_CLASS informationClass) override;

@@ -26,6 +26,12 @@ class FakeUninstallPortsHarness final : public UninstallPortsHarness {
   std::string ReadFile(const std::string& path) override { return files_.FileContent(path).value_or("<missing>"); }
   std::string Scratch() override { return "C:\\scratch"; }
   bool MakeFolder(const std::string& path) override { return files_.CreateDirectoryA(path.c_str(), nullptr); }
+  bool RemoveFolder(const std::string& path) override { return files_.RemoveDirectoryA(path.c_str()); }
+  // The fake file system has no moves: an empty folder's is its removal and a new one.
+  bool MoveFolder(const std::string& path, const std::string& newPath) override {
+    return files_.GetFileAttributesA(newPath.c_str()) == INVALID_FILE_ATTRIBUTES &&
+           files_.RemoveDirectoryA(path.c_str()) && files_.CreateDirectoryA(newPath.c_str(), nullptr);
+  }
   bool WriteFile(const std::string& path, const std::string& content) override {
     files_.AddFile(path, content);
     return true;

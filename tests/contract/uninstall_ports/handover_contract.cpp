@@ -165,4 +165,50 @@ TEST_F(HandoverCopyFolderContract, AFileHeldForDeletionIsRenamedByItsHandleAndDe
   EXPECT_TRUE(handover.MoveFileExA(folder.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) << "as an administrator";
 }
 
+// A new folder made and opened in one step, as the copy's folder is: with
+// the folder's security, inheritable, without sharing its deletion; the status.
+NTSTATUS CreateHeldFolder(contract::UninstallPortsHarness& harness, const std::string& folder, HANDLE& handle) {
+  WCHAR wide[MAX_PATH + 4] = {};
+  const int length =
+      harness.Reader().MultiByteToWideChar(CP_ACP, 0, ("\\??\\" + folder).c_str(), -1, wide, MAX_PATH + 4);
+  UNICODE_STRING name{static_cast<USHORT>((length - 1) * sizeof(WCHAR)), static_cast<USHORT>(length * sizeof(WCHAR)),
+                      wide};
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  harness.Handover().ConvertStringSecurityDescriptorToSecurityDescriptorA(
+      "D:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)(A;OICI;0x1200a9;;;BU)", SDDL_REVISION_1, &descriptor, nullptr);
+  OBJECT_ATTRIBUTES attributes{};
+  attributes.Length = sizeof attributes;
+  attributes.ObjectName = &name;
+  attributes.Attributes = OBJ_CASE_INSENSITIVE | OBJ_INHERIT;
+  attributes.SecurityDescriptor = descriptor;
+  IO_STATUS_BLOCK status{};
+  const NTSTATUS result = harness.Handover().NtCreateFile(
+      &handle, FILE_LIST_DIRECTORY | SYNCHRONIZE, &attributes, &status, nullptr, FILE_ATTRIBUTE_NORMAL,
+      FILE_SHARE_READ | FILE_SHARE_WRITE, FILE_CREATE,
+      FILE_DIRECTORY_FILE | FILE_SYNCHRONOUS_IO_NONALERT | FILE_OPEN_REPARSE_POINT, nullptr, 0);
+  harness.Handover().LocalFree(descriptor);
+  return result;
+}
+
+TEST_F(HandoverCopyFolderContract, AFolderMadeAndHeldInOneStepStaysUntilItsHandleCloses) {
+  ASSERT_TRUE(harness->MakeFolder(root + "\\taken folder"));
+  ASSERT_TRUE(harness->WriteFile(root + "\\taken file", "somebody's"));
+  HANDLE handle = nullptr;
+  for (const char* taken : {"taken folder", "taken file"})
+    EXPECT_EQ(static_cast<DWORD>(CreateHeldFolder(*harness, root + "\\" + taken, handle)), 0xC0000035u)
+        << taken << ": STATUS_OBJECT_NAME_COLLISION";
+  EXPECT_EQ(harness->ReadFile(root + "\\taken file"), "somebody's");
+
+  const std::string folder = root + "\\held", moved = root + "\\moved";
+  ASSERT_EQ(CreateHeldFolder(*harness, folder, handle), 0);
+  EXPECT_TRUE(harness->FolderExists(folder));
+  EXPECT_FALSE(harness->RemoveFolder(folder)) << "while held";
+  EXPECT_FALSE(harness->MoveFolder(folder, moved)) << "while held";
+  EXPECT_TRUE(harness->FolderExists(folder));
+  EXPECT_TRUE(handover.CloseHandle(handle));
+  EXPECT_TRUE(harness->MoveFolder(folder, moved));
+  EXPECT_TRUE(harness->RemoveFolder(moved));
+  EXPECT_FALSE(harness->FolderExists(moved));
+}
+
 }  // namespace

@@ -21,6 +21,9 @@ class UninstallPortsHarness {
   virtual std::string ReadFile(const std::string& path) = 0;  // "<missing>" when there is none
   virtual std::string Scratch() = 0;                          // existing empty folder, no trailing backslash
   virtual bool MakeFolder(const std::string& path) = 0;
+  // As another program would: RemoveDirectoryA, and MoveFileA of an empty folder.
+  virtual bool RemoveFolder(const std::string& path) = 0;
+  virtual bool MoveFolder(const std::string& path, const std::string& newPath) = 0;
   virtual bool WriteFile(const std::string& path, const std::string& content) = 0;
   virtual bool FileExists(const std::string& path) = 0;
   virtual bool FolderExists(const std::string& path) = 0;

@@ -25,6 +25,10 @@ class Win32UninstallPortsHarness final : public UninstallPortsHarness {
   std::string ReadFile(const std::string& path) override { return e2e::ReadFile(path); }
   std::string Scratch() override { return scratch_; }
   bool MakeFolder(const std::string& path) override { return ::CreateDirectoryA(path.c_str(), nullptr); }
+  bool RemoveFolder(const std::string& path) override { return ::RemoveDirectoryA(path.c_str()); }
+  bool MoveFolder(const std::string& path, const std::string& newPath) override {
+    return ::MoveFileA(path.c_str(), newPath.c_str());
+  }
   bool WriteFile(const std::string& path, const std::string& content) override {
     HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
