@@ -50,6 +50,33 @@ bool RenameByHandle(UninstallPorts& ports, HANDLE file, const std::string& newNa
              FileRenameInformation) >= 0;
 }
 
+constexpr NTSTATUS kNameCollision = static_cast<NTSTATUS>(0xC0000035u);
+
+// One step: a new folder (never one that is there, whatever it is, a
+// reparse point included) and a handle that holds it, which the copy
+// inherits. Without FILE_SHARE_DELETE nobody can delete or rename the
+// folder while the handle is open.
+NTSTATUS CreateHeldFolder(UninstallPorts& ports, const std::string& folder, PSECURITY_DESCRIPTOR descriptor,
+                          HANDLE& handle) {
+  constexpr int kWideSize = MAX_PATH + 4;
+  WCHAR wide[kWideSize] = {};
+  const std::string ntName = "\\??\\" + folder;
+  const int length = ports.links.MultiByteToWideChar(CP_ACP, 0, ntName.c_str(), -1, wide, kWideSize);
+  if (length <= 1) return static_cast<NTSTATUS>(0xC0000033u);  // STATUS_OBJECT_NAME_INVALID
+  UNICODE_STRING name{static_cast<USHORT>((length - 1) * sizeof(WCHAR)), static_cast<USHORT>(length * sizeof(WCHAR)),
+                      wide};
+  OBJECT_ATTRIBUTES attributes{};
+  attributes.Length = sizeof attributes;
+  attributes.ObjectName = &name;
+  attributes.Attributes = OBJ_CASE_INSENSITIVE | OBJ_INHERIT;
+  attributes.SecurityDescriptor = descriptor;
+  IO_STATUS_BLOCK status{};
+  return ports.handover.NtCreateFile(&handle, FILE_LIST_DIRECTORY | SYNCHRONIZE, &attributes, &status, nullptr,
+                                     FILE_ATTRIBUTE_NORMAL, FILE_SHARE_READ | FILE_SHARE_WRITE, FILE_CREATE,
+                                     FILE_DIRECTORY_FILE | FILE_SYNCHRONOUS_IO_NONALERT | FILE_OPEN_REPARSE_POINT,
+                                     nullptr, 0);
+}
+
 std::string TempFolder(platform::Handover& handover) {
   char buffer[MAX_PATH] = {};
   DWORD length = handover.GetTempPathA(MAX_PATH, buffer);
@@ -66,37 +93,37 @@ bool RunsAsAdministrator(platform::Handover& handover) {
          handover.CheckTokenMembership(nullptr, sid, &member) && member;
 }
 
-std::string MakeCopyFolder(UninstallPorts& ports, const std::string& tempFolder) {
+CopyFolder MakeCopyFolder(UninstallPorts& ports, const std::string& tempFolder) {
   // Set at creation, never changed afterwards: there is no moment in which
   // the folder is open to the user.
   PSECURITY_DESCRIPTOR descriptor = nullptr;
   if (RunsAsAdministrator(ports.handover) && !ports.handover.ConvertStringSecurityDescriptorToSecurityDescriptorA(
                                                  kCopyFolderSecurity, SDDL_REVISION_1, &descriptor, nullptr))
-    return "";
-  SECURITY_ATTRIBUTES security{sizeof(SECURITY_ATTRIBUTES), descriptor, FALSE};
-  std::string made;
-  for (int attempt = 0; attempt < kNameAttempts && made.empty(); ++attempt) {
+    return {};
+  CopyFolder made;
+  for (int attempt = 0; attempt < kNameAttempts && made.path.empty(); ++attempt) {
     const std::string name = RandomName(ports.handover);
     if (name.empty()) break;
     const std::string folder = tempFolder + name;
-    // CreateDirectoryA makes a new folder or fails: an existing folder, file
-    // or reparse point of that name is never used.
-    if (ports.files.CreateDirectoryA(folder.c_str(), descriptor ? &security : nullptr))
-      made = folder;
-    else if (ports.files.GetLastError() != ERROR_ALREADY_EXISTS)
+    HANDLE handle = nullptr;
+    const NTSTATUS status = CreateHeldFolder(ports, folder, descriptor, handle);
+    if (status >= 0)
+      made = CopyFolder{folder, handle};
+    else if (status != kNameCollision)
       break;
   }
   if (descriptor) ports.handover.LocalFree(descriptor);
   return made;
 }
 
-void LeaveCopyFolder(UninstallPorts& ports, const std::string& ownPath, HANDLE ownFile) {
+void LeaveCopyFolder(UninstallPorts& ports, const std::string& ownPath, HANDLE ownFile, HANDLE ownFolder) {
   const std::string folder = FolderOf(ownPath);
   const std::string tempFolder = TempFolder(ports.handover);
   const std::string name = NameOf(folder);
   if (tempFolder.empty() || !SamePath(FolderOf(folder) + "\\", tempFolder) ||
       !SamePath(NameOf(ownPath), "Uninstall.exe") || name.rfind(kCopyFolderPrefix, 0) != 0)
     return;
+  ports.handover.CloseHandle(ownFolder);
   const std::string movedOut = tempFolder + name + ".exe";
   if (RenameByHandle(ports, ownFile, movedOut) && ports.files.RemoveDirectoryA(folder.c_str())) return;
   // Removal at restart goes in order: the file (wherever it is now), then the folder.

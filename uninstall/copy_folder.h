@@ -4,7 +4,11 @@
 // temporary folder: a copy running there as administrator would load what
 // any of them left. Its own folder has a name nobody can guess and, when
 // this program runs as administrator, lets only Administrators and SYSTEM
-// write in it.
+// write in it. Every program of the user may still delete or rename any
+// folder in the temporary folder, so the folder is made and held open in
+// one step, without sharing its deletion, and stays held (by this program,
+// then by the copy, which inherits the handle) until the copy removes it:
+// nobody can swap it for a folder of their own in between.
 #pragma once
 
 #include <string>
@@ -22,15 +26,22 @@ inline constexpr const char* kCopyFolderSecurity = "D:P(A;OICI;FA;;;BA)(A;OICI;F
 // True when this program runs with the Administrators group enabled (under
 // UAC, elevated).
 bool RunsAsAdministrator(platform::Handover& handover);
+
+struct CopyFolder {
+  std::string path;         // "" when none could be made
+  HANDLE handle = nullptr;  // inheritable; holds the folder until closed
+};
+
 // Makes "<temporary folder>TessalUninstall<16 hex digits>", a name that was
-// not taken; "" when none could be made.
-std::string MakeCopyFolder(UninstallPorts& ports, const std::string& tempFolder);
-// The copy's last act, once nothing more is shown or loaded: its running
-// file moves out of its folder into the temporary folder, through the
-// inherited delete-on-close handle that deletes it there when the copy
-// ends, and the empty folder goes. When either cannot be done, both are
-// left to be removed at the next restart. Does nothing for a program that
-// is no such copy.
-void LeaveCopyFolder(UninstallPorts& ports, const std::string& ownPath, HANDLE ownFile);
+// not taken, and holds it.
+CopyFolder MakeCopyFolder(UninstallPorts& ports, const std::string& tempFolder);
+// The copy's last act, once nothing more is shown or loaded: it lets go of
+// its folder (closing the inherited handle that held it), its running file
+// moves out of its folder into the temporary folder, through the inherited
+// delete-on-close handle that deletes it there when the copy ends, and the
+// empty folder goes. When either cannot be done, both are left to be
+// removed at the next restart. Does nothing for a program that is no such
+// copy.
+void LeaveCopyFolder(UninstallPorts& ports, const std::string& ownPath, HANDLE ownFile, HANDLE ownFolder);
 
 }  // namespace uninstall

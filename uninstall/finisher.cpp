@@ -32,9 +32,11 @@ std::string::size_type SkipBlanks(const std::string& text, std::string::size_typ
 
 }  // namespace
 
-std::string FinisherArguments(HANDLE original, HANDLE copyFile, const std::string& originalPath, bool ownFileOnly) {
+std::string FinisherArguments(HANDLE original, HANDLE copyFile, HANDLE copyFolder, const std::string& originalPath,
+                              bool ownFileOnly) {
   return std::string(kFinishSwitch) + " " + std::to_string(reinterpret_cast<ULONG_PTR>(original)) + " " +
-         std::to_string(reinterpret_cast<ULONG_PTR>(copyFile)) + " \"" + originalPath + "\"" +
+         std::to_string(reinterpret_cast<ULONG_PTR>(copyFile)) + " " +
+         std::to_string(reinterpret_cast<ULONG_PTR>(copyFolder)) + " \"" + originalPath + "\"" +
          (ownFileOnly ? kOwnFileOnlySwitch : "");
 }
 
@@ -67,6 +69,8 @@ std::optional<FinisherRequest> ParseFinisherArguments(const std::string& argumen
   if (!original) return std::nullopt;
   const std::optional<HANDLE> copyFile = ParseHandle(arguments, at);
   if (!copyFile) return std::nullopt;
+  const std::optional<HANDLE> copyFolder = ParseHandle(arguments, at);
+  if (!copyFolder) return std::nullopt;
 
   // A double quote is never the trail byte of a double-byte character, so
   // the path ends at the next one.
@@ -79,7 +83,7 @@ std::optional<FinisherRequest> ParseFinisherArguments(const std::string& argumen
   const bool ownFileOnly = rest == kOwnFileOnlySwitch;
   if (!rest.empty() && !ownFileOnly) return std::nullopt;
   if (!IsFullPath(path) || !FitsMaxPath(path) || !SamePath(NameOf(path), "Uninstall.exe")) return std::nullopt;
-  return FinisherRequest{*original, *copyFile, path, ownFileOnly};
+  return FinisherRequest{*original, *copyFile, *copyFolder, path, ownFileOnly};
 }
 
 bool StartFinisher(UninstallPorts& ports, const std::string& ownPath, bool ownFileOnly) {
@@ -93,12 +97,18 @@ bool StartFinisher(UninstallPorts& ports, const std::string& ownPath, bool ownFi
   char systemFolder[MAX_PATH] = {};
   if (FAILED(ports.system.SHGetFolderPathA(nullptr, CSIDL_SYSTEM, nullptr, SHGFP_TYPE_CURRENT, systemFolder)))
     return false;
-  const std::string copyFolder = MakeCopyFolder(ports, tempFolder);
-  if (copyFolder.empty()) return false;
-  const std::string copyPath = copyFolder + "\\Uninstall.exe";
+  const CopyFolder copyFolder = MakeCopyFolder(ports, tempFolder);
+  if (copyFolder.path.empty()) return false;
+  // Closed on every path; once the copy runs, its inherited handle holds
+  // the folder on.
+  const auto letGo = [&] {
+    ports.handover.CloseHandle(copyFolder.handle);
+    ports.files.RemoveDirectoryA(copyFolder.path.c_str());
+  };
+  const std::string copyPath = copyFolder.path + "\\Uninstall.exe";
   // Still this program's file byte for byte, so that a signed file stays signed.
   if (!FitsMaxPath(copyPath) || !ports.files.CopyFileA(ownPath.c_str(), copyPath.c_str(), TRUE)) {
-    ports.files.RemoveDirectoryA(copyFolder.c_str());
+    letGo();
     return false;
   }
   // The copy takes over a read-only mark, which would keep it from being
@@ -112,13 +122,14 @@ bool StartFinisher(UninstallPorts& ports, const std::string& ownPath, bool ownFi
                                  &inheritable, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
   if (copyFile == INVALID_HANDLE_VALUE) {
     ports.files.DeleteFileA(copyPath.c_str());
-    ports.files.RemoveDirectoryA(copyFolder.c_str());
+    letGo();
     return false;
   }
   HANDLE self = ports.handover.OpenProcess(SYNCHRONIZE, TRUE, ports.handover.GetCurrentProcessId());
   bool started = false;
   if (self) {
-    std::string commandLine = "\"" + copyPath + "\" " + FinisherArguments(self, copyFile, ownPath, ownFileOnly);
+    std::string commandLine =
+        "\"" + copyPath + "\" " + FinisherArguments(self, copyFile, copyFolder.handle, ownPath, ownFileOnly);
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
     STARTUPINFOA startup{};
@@ -132,10 +143,13 @@ bool StartFinisher(UninstallPorts& ports, const std::string& ownPath, bool ownFi
     }
     ports.handover.CloseHandle(self);
   }
-  // The copy holds its own inherited handle; when no copy started, this
+  // The copy holds its own inherited handles; when no copy started, this
   // closing deletes the file, and the folder is empty again.
   ports.handover.CloseHandle(copyFile);
-  if (!started) ports.files.RemoveDirectoryA(copyFolder.c_str());
+  if (started)
+    ports.handover.CloseHandle(copyFolder.handle);
+  else
+    letGo();
   return started;
 }
 

@@ -12,16 +12,17 @@
 namespace uninstall {
 
 struct FinisherRequest {
-  HANDLE original = nullptr;  // inherited from the original program, to wait on
-  HANDLE copyFile = nullptr;  // inherited too: the copy's own file, deleted when the copy ends
-  std::string originalPath;   // the original's Uninstall.exe
-  bool ownFileOnly = false;   // the original removed the rest: only its file and the folder are left
+  HANDLE original = nullptr;    // inherited from the original program, to wait on
+  HANDLE copyFile = nullptr;    // inherited too: the copy's own file, deleted when the copy ends
+  HANDLE copyFolder = nullptr;  // inherited too: holds the copy's folder until the copy leaves it
+  std::string originalPath;     // the original's Uninstall.exe
+  bool ownFileOnly = false;     // the original removed the rest: only its file and the folder are left
 };
 
-// The finisher's arguments: /finish <process handle> <file handle> "<original
-// path>", followed by " /SILENT" for a finisher that removes only the
-// original's file and folder.
-std::string FinisherArguments(HANDLE original, HANDLE copyFile, const std::string& originalPath,
+// The finisher's arguments: /finish <process handle> <file handle> <folder
+// handle> "<original path>", followed by " /SILENT" for a finisher that
+// removes only the original's file and folder.
+std::string FinisherArguments(HANDLE original, HANDLE copyFile, HANDLE copyFolder, const std::string& originalPath,
                               bool ownFileOnly = false);
 // nullopt for anything but exactly that form with a full path to an
 // Uninstall.exe that fits MAX_PATH.

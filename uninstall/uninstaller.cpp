@@ -112,7 +112,7 @@ int FinishInstallation(UninstallPorts& ports, const FinisherRequest& request) {
 // The copy's folder goes after the last message box, when nothing more is loaded.
 int Finish(UninstallPorts& ports, const FinisherRequest& request, const std::optional<std::string>& ownPath) {
   const int code = FinishInstallation(ports, request);
-  if (ownPath) LeaveCopyFolder(ports, *ownPath, request.copyFile);
+  if (ownPath) LeaveCopyFolder(ports, *ownPath, request.copyFile, request.copyFolder);
   return code;
 }
 

@@ -88,6 +88,11 @@ void ExpectTheCopyInAFolderOfItsOwn() {
   EXPECT_EQ(name.find_first_not_of("0123456789ABCDEF", 15), std::string::npos) << name;
   EXPECT_TRUE(FolderExists(TempFolder() + name)) << name;
   EXPECT_TRUE(FileExists(TempFolder() + name + "\\Uninstall.exe")) << name;
+  // Another program of the user cannot swap it: the copy holds it.
+  const std::string folder = TempFolder() + name, moved = TempFolder() + "swapped";
+  const BOOL renamed = ::MoveFileA(folder.c_str(), moved.c_str());
+  if (renamed) ::MoveFileA(moved.c_str(), folder.c_str());
+  EXPECT_FALSE(renamed) << name;
 }
 
 // Wine told to prefer a version.dll it finds over its own, as Windows

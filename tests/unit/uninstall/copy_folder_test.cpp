@@ -69,9 +69,12 @@ TEST_P(CopyFolderSecurity, OnlyAnAdministratorsFolderGetsItsOwnSecurity) {
   const bool administrator = GetParam();
   handover.SetAdministrator(administrator);
   handover.QueueRandom(kDrawA);
-  const std::string folder = uninstall::MakeCopyFolder(ports, "C:\\TEMP\\");
-  EXPECT_BYTES(folder, kFolderA);
-  EXPECT_EQ(files.MadeWithSecurity(folder), administrator);
+  const uninstall::CopyFolder folder = uninstall::MakeCopyFolder(ports, "C:\\TEMP\\");
+  EXPECT_BYTES(folder.path, kFolderA);
+  EXPECT_EQ(files.MadeWithSecurity(folder.path), administrator);
+  ASSERT_EQ(handover.OpenHandles().count(folder.handle), 1u);
+  EXPECT_TRUE(handover.OpenHandles().at(folder.handle).inheritable) << "for the copy";
+  EXPECT_TRUE(handover.CloseHandle(folder.handle));
   const std::vector<std::string> expected =
       administrator ? std::vector<std::string>{uninstall::kCopyFolderSecurity} : std::vector<std::string>{};
   EXPECT_EQ(handover.Descriptors(), expected);
@@ -79,6 +82,54 @@ TEST_P(CopyFolderSecurity, OnlyAnAdministratorsFolderGetsItsOwnSecurity) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Uninstall, CopyFolderSecurity, ::testing::Bool());
+
+// Every program of the user may delete or rename a folder in the temporary
+// folder: one watching it tries to swap ours for its own just before our
+// copy lands in it; the folder is held and stays ours. A copy that cannot
+// be made lets go of the folder and leaves nothing.
+struct SwapRow {
+  const char* name;
+  bool copyRefused;
+};
+
+class CopyFolderHeld : public UninstallMachine, public ::testing::WithParamInterface<SwapRow> {};
+
+TEST_P(CopyFolderHeld, NobodyCanSwapTheFolderBeforeTheCopyIsInIt) {
+  const SwapRow& row = GetParam();
+  Install();
+  handover.QueueRandom(kDrawA);
+  BOOL removed = TRUE;
+  DWORD error = 0;
+  HANDLE holder = nullptr;
+  files.BeforeNextCopy([&] {
+    for (const auto& [handle, opened] : handover.OpenHandles())
+      if (opened.holdsFolder && opened.path == kFolderA) holder = handle;
+    removed = files.RemoveDirectoryA(kFolderA.c_str());
+    error = files.GetLastError();
+    if (removed) files.CreateDirectoryA(kFolderA.c_str(), nullptr);
+    if (row.copyRefused) files.DenyWrite(kFolderA);
+  });
+  messages.AnswerWith(IDOK);
+  uninstall::RunUninstaller(ports, kInstall + "\\Uninstall.exe");
+  EXPECT_FALSE(removed);
+  EXPECT_EQ(error, 32u) << "ERROR_SHARING_VIOLATION";
+  if (row.copyRefused) {
+    EXPECT_TRUE(process.Starts().empty());
+    EXPECT_EQ(files.GetFileAttributesA(kFolderA.c_str()), INVALID_FILE_ATTRIBUTES);
+  } else {
+    ASSERT_EQ(process.Starts().size(), 1u);
+    EXPECT_TRUE(files.MadeWithSecurity(kFolderA)) << "still ours";
+    const std::string& line = process.Starts()[0].commandLine;
+    auto request = uninstall::ParseFinisherArguments(line.substr(line.find("/finish")));
+    ASSERT_TRUE(request.has_value()) << line;
+    EXPECT_EQ(request->copyFolder, holder) << "the holding handle, handed on";
+  }
+  EXPECT_TRUE(handover.OpenHandles().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Uninstall, CopyFolderHeld,
+                         ::testing::Values(SwapRow{"CopyMade", false}, SwapRow{"CopyRefused", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The end of the copy's run, once it has moved its file out: nothing of
 // the copy is left; when the move fails, both are listed for removal at the

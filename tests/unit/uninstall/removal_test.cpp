@@ -251,9 +251,9 @@ TEST_F(Uninstall, AFinisherStartedWithoutItsArgumentsTouchesNothing) {
   Install();
   auto filesThen = files.Dump();
   const std::string copy = "\"C:\\TEMP\\TessalUninstall1.exe\" ";
-  EXPECT_EQ(uninstall::RunUninstaller(ports, copy + "/finish 12 16 \"C:\\Windows\\explorer.exe\""), 1);
+  EXPECT_EQ(uninstall::RunUninstaller(ports, copy + "/finish 12 16 20 \"C:\\Windows\\explorer.exe\""), 1);
   EXPECT_BYTES(LastMessage(), uninstall::kBadStart);
-  EXPECT_EQ(uninstall::RunUninstaller(ports, copy + "/finish 12 16 \"C:\\elsewhere\\Uninstall.exe\""), 1);
+  EXPECT_EQ(uninstall::RunUninstaller(ports, copy + "/finish 12 16 20 \"C:\\elsewhere\\Uninstall.exe\""), 1);
   EXPECT_BYTES(LastMessage(), uninstall::kNoInstallation);
   EXPECT_EQ(files.Dump(), filesThen);
 }

@@ -111,14 +111,16 @@ class UninstallMachine : public ::testing::Test {
     const std::string line = process.Starts().back().commandLine;
     auto request = uninstall::ParseFinisherArguments(line.substr(copy.size() + 3));
     if (!request) return -1;
+    // So is its folder, held by the inherited handle.
+    HANDLE folder = handover.HoldFolder(copy.substr(0, copy.rfind('\\')));
     const std::string finisherLine =
         "\"" + copy + "\" " +
-        uninstall::FinisherArguments(request->original, inherited, request->originalPath, request->ownFileOnly);
+        uninstall::FinisherArguments(request->original, inherited, folder, request->originalPath, request->ownFileOnly);
     files.SetModulePath(copy);
     const auto openBefore = handover.OpenHandles();
     const int finished = uninstall::RunUninstaller(ports, finisherLine);
     files.SetModulePath(own);
-    // Its end closes every handle it holds.
+    // Its end closes every handle it holds; the folder's it closed itself.
     handover.CloseHandle(inherited);
     std::vector<HANDLE> leftOpen;
     for (const auto& [handle, opened] : handover.OpenHandles())
