@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/program_name.h"
 #include "uninstall/copy_folder.h"
 #include "uninstall/paths.h"
 
@@ -23,12 +24,8 @@ constexpr const char* kFinishSwitch = "/finish";
 constexpr const char* kOwnFileOnlySwitch = " /SILENT";
 constexpr DWORD kMaxHandleDigits = 10;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string::size_type SkipBlanks(const std::string& text, std::string::size_type at) {
-  while (at < text.size() && IsBlank(text[at])) ++at;
-  return at;
-}
+using platform::IsBlank;
+using platform::SkipBlanks;
 
 }  // namespace
 
