@@ -27,17 +27,24 @@ std::string RandomName(platform::Handover& handover) {
   return name;
 }
 
+// A path in the form the ntdll calls take (\??\C:\...), wide, without
+// terminator; 0 bytes when it does not convert or fit.
+constexpr int kNtNameSize = MAX_PATH + 4;
+
+ULONG NtName(UninstallPorts& ports, const std::string& path, WCHAR (&wide)[kNtNameSize]) {
+  const std::string ntName = "\\??\\" + path;
+  const int length = ports.links.MultiByteToWideChar(CP_ACP, 0, ntName.c_str(), -1, wide, kNtNameSize);
+  return length <= 1 ? 0 : static_cast<ULONG>(length - 1) * sizeof(WCHAR);
+}
+
 // Renaming a running program's file is allowed where deleting it is not.
 // Through the delete-on-close handle itself, so that the deletion at its
 // close surely finds the file under its new name (Windows ties it to the
 // file, Wine to the name the handle knows).
 bool RenameByHandle(UninstallPorts& ports, HANDLE file, const std::string& newName) {
-  constexpr int kWideSize = MAX_PATH + 4;
-  WCHAR wide[kWideSize] = {};
-  const std::string ntName = "\\??\\" + newName;
-  const int length = ports.links.MultiByteToWideChar(CP_ACP, 0, ntName.c_str(), -1, wide, kWideSize);
-  if (length <= 1) return false;
-  const ULONG nameBytes = static_cast<ULONG>(length - 1) * sizeof(WCHAR);
+  WCHAR wide[kNtNameSize] = {};
+  const ULONG nameBytes = NtName(ports, newName, wide);
+  if (nameBytes == 0) return false;
   alignas(FILE_RENAME_INFORMATION) BYTE buffer[sizeof(FILE_RENAME_INFORMATION) + sizeof wide] = {};
   auto* rename = reinterpret_cast<FILE_RENAME_INFORMATION*>(buffer);
   rename->ReplaceIfExists = FALSE;
@@ -58,13 +65,10 @@ constexpr NTSTATUS kNameCollision = static_cast<NTSTATUS>(0xC0000035u);
 // folder while the handle is open.
 NTSTATUS CreateHeldFolder(UninstallPorts& ports, const std::string& folder, PSECURITY_DESCRIPTOR descriptor,
                           HANDLE& handle) {
-  constexpr int kWideSize = MAX_PATH + 4;
-  WCHAR wide[kWideSize] = {};
-  const std::string ntName = "\\??\\" + folder;
-  const int length = ports.links.MultiByteToWideChar(CP_ACP, 0, ntName.c_str(), -1, wide, kWideSize);
-  if (length <= 1) return static_cast<NTSTATUS>(0xC0000033u);  // STATUS_OBJECT_NAME_INVALID
-  UNICODE_STRING name{static_cast<USHORT>((length - 1) * sizeof(WCHAR)), static_cast<USHORT>(length * sizeof(WCHAR)),
-                      wide};
+  WCHAR wide[kNtNameSize] = {};
+  const ULONG nameBytes = NtName(ports, folder, wide);
+  if (nameBytes == 0) return static_cast<NTSTATUS>(0xC0000033u);  // STATUS_OBJECT_NAME_INVALID
+  UNICODE_STRING name{static_cast<USHORT>(nameBytes), static_cast<USHORT>(nameBytes + sizeof(WCHAR)), wide};
   OBJECT_ATTRIBUTES attributes{};
   attributes.Length = sizeof attributes;
   attributes.ObjectName = &name;
