@@ -74,8 +74,13 @@ std::optional<std::string> FindJava(JavaLookupPorts ports, const std::string& ar
                                     UINT& failure) {
   char associated[kAssociationSize] = {};
   HINSTANCE result = ports.shell.FindExecutableA(archive.c_str(), folder.c_str(), associated);
-  if (reinterpret_cast<ULONG_PTR>(result) > platform::kShellErrorLimit)
-    return std::string(associated, strnlen(associated, sizeof associated));
+  if (reinterpret_cast<ULONG_PTR>(result) > platform::kShellErrorLimit) {
+    // Whatever program it is; when it is missing, nothing else is looked at.
+    const std::string program(associated, strnlen(associated, sizeof associated));
+    if (FileExists(ports.files, program)) return program;
+    failure = IDS_NO_JAVAW;
+    return std::nullopt;
+  }
 
   // The launcher's own view, exactly as it has always read it.
   if (auto home = RegisteredHome(ports.registry, kRuntimeKey, 0, failure)) {

@@ -23,9 +23,9 @@ struct JavaLookupPorts {
   platform::Environment& environment;
 };
 
-// The Java executable to start, or nothing and in failure the id of the
-// message that explains why (that of the first registry lookup). An
-// associated program is returned without looking whether it exists.
+// The Java executable to start, which is there, or nothing and in failure
+// the id of the message that explains why (that of the association's
+// missing program, or of the first registry lookup).
 std::optional<std::string> FindJava(JavaLookupPorts ports, const std::string& archive, const std::string& folder,
                                     UINT& failure);
 

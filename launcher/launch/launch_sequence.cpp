@@ -75,7 +75,6 @@ void RunLaunchSequence(LaunchPorts& ports, const std::vector<std::string>& docum
   std::optional<std::string> java =
       FindJava({ports.files, ports.shell, ports.registry, ports.environment}, archive, *folder, failure);
   if (!java) return Report(ports, caption, failure);
-  if (!FileExists(ports.files, *java)) return Report(ports, caption, IDS_NO_JAVAW);
 
   const std::string options = ReadOptions(ports.profile, *folder);
   std::string line = JavaCommandLine(*java, options, archive, documents);
