@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build build-native build-win32 test test-native test-win32 medium demo bench clean
+.PHONY: all deps build build-native build-win32 build-win64 test test-native test-win32 test-win64 medium demo bench clean
 
 all: build
 
@@ -17,7 +17,11 @@ build-win32:
 	cmake --preset win32 >/dev/null
 	cmake --build --preset win32 -j $(JOBS)
 
-build: build-native build-win32
+build-win64:
+	cmake --preset win64 >/dev/null
+	cmake --build --preset win64 -j $(JOBS)
+
+build: build-native build-win32 build-win64
 
 test-native: build-native
 	ctest --preset native -j $(JOBS)
@@ -25,9 +29,12 @@ test-native: build-native
 test-win32: build-win32
 	ctest --preset win32 -j $(JOBS)
 
+test-win64: build-win64
+	ctest --preset win64 -j $(JOBS)
+
+# Every tree, each run to its end, and what this machine could run.
 test: deps
-	$(MAKE) test-native
-	$(MAKE) test-win32
+	JOBS=$(JOBS) bash scripts/run-suites.sh
 
 # Only the three programs of the medium; signed when SIGN_PFX names a
 # certificate (README: "Signing the programs").

@@ -9,7 +9,11 @@
 # every date written is SOURCE_DATE_EPOCH (scripts/source-date-epoch.sh),
 # every list is sorted bytewise, no path of the build enters a file.
 #
-#   scripts/make-medium.sh WIN32_BUILD_DIR OUTPUT_DIR
+#   scripts/make-medium.sh WINDOWS_BUILD_DIR OUTPUT_DIR
+#
+# The build tree is build/win32 for the medium that ships, or build/win64
+# for the same medium of 64-bit programs that the tests on 64-bit-only
+# machines use (never shipped).
 #
 # Environment, to sign the programs (Authenticode, SHA-256):
 #   SIGN_PFX            the certificate with its private key (PKCS#12)
@@ -29,8 +33,11 @@ out=$(cd "$out" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# strip (binutils) writes SOURCE_DATE_EPOCH as the PE header's time stamp.
-strip_to() { i686-w64-mingw32-strip -o "$2" "$1"; }
+# strip (binutils) writes SOURCE_DATE_EPOCH as the PE header's time stamp;
+# the build tree's own, for the programs' architecture.
+strip=$(sed -n 's/^CMAKE_STRIP:FILEPATH=//p' "$build/CMakeCache.txt" 2>/dev/null)
+[ -x "$strip" ] || { echo "make-medium: no strip named in $build/CMakeCache.txt" >&2; exit 1; }
+strip_to() { "$strip" -o "$2" "$1"; }
 strip_to "$build/setup/Setup.exe" "$out/Setup.exe"
 strip_to "$build/launcher/tessal.exe" "$out/tessal.exe"
 strip_to "$build/uninstall/Uninstall.exe" "$out/Uninstall.exe"

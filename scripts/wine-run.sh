@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
-# Runs one Windows program under Wine, the way every test in the win32 tree
-# runs: in a fresh copy of a project-local 32-bit template prefix (never the
+# Runs one Windows program under Wine, the way every test of the Windows
+# trees runs: in a fresh copy of a project-local template prefix (never the
 # user's ~/.wine), in the Japanese locale (ANSI code page 932) unless told
 # otherwise, on a private Xvfb display, with no window manager (Managed=N).
 # The program's exit code is passed back; the prefix copy, the display and
 # the wineserver are gone afterwards.
 #
+# The program's own architecture picks the Wine: a 64-bit program runs in
+# the 64-bit loader in a 64-bit prefix; a 32-bit one in the 32-bit loader.
+# Where this machine cannot run 32-bit code (scripts/runs-32bit.sh), a
+# 32-bit program is not started: the run prints why and ends with 77, which
+# the tests report as skipped.
+#
 #   scripts/wine-run.sh PROGRAM.exe [ARGS...]
 #
 # Environment:
 #   TESSAL_WINE_DIR   where the template and the run prefixes live
-#   TESSAL_WINEARCH=win64  a 64-bit template instead (32-bit programs then
-#                     run under WoW64 and see the registry's 32-bit view)
 #                     (default: build/wine beside this script's checkout)
+#   TESSAL_WINEARCH=win64  a 32-bit program runs in a 64-bit template
+#                     instead, under WoW64, and sees the registry's 32-bit
+#                     view (64-bit programs always do)
 #   TESSAL_KEEP_PREFIX=1  keep the run's prefix and print where it is
 #   TESSAL_ARTIFACTS  folder for screenshots; the program asks for one by
 #                     writing NAME.req there and waits for NAME.png
@@ -22,6 +29,7 @@
 #   TESSAL_LOCALE     the glibc locale the program runs in (default
 #                     ja_JP.UTF-8, ANSI code page 932); en_US.UTF-8 gives
 #                     a Western Windows (ANSI code page 1252)
+#   TESSAL_NO_32BIT=1 behave as on a machine that runs only 64-bit code
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -31,13 +39,32 @@ wine_dir=$(cd "$wine_dir" && pwd)
 program=${1:?usage: wine-run.sh PROGRAM [ARGS...]}
 shift
 
-export WINEDEBUG=-all
-export WINEARCH=${TESSAL_WINEARCH:-win32}
+# The machine field of the PE header: 14c for i386, 8664 for x86-64.
+pe_machine() {
+  local header
+  header=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ')
+  [ -n "$header" ] && od -An -tx2 -j$((header + 4)) -N2 "$1" 2>/dev/null | tr -d ' '
+}
+case $(pe_machine "$program") in
+  8664)
+    program_loader=/usr/lib/wine/wine64
+    export WINEARCH=win64 ;;
+  14c)
+    if ! why=$("$here/runs-32bit.sh"); then
+      echo "wine-run: skipped: a 32-bit program, and $why"
+      exit 77
+    fi
+    program_loader=/usr/lib/wine/wine
+    export WINEARCH=${TESSAL_WINEARCH:-win32} ;;
+  *) echo "wine-run: $program is not a Windows program for x86 or x86-64" >&2; exit 125 ;;
+esac
 case "$WINEARCH" in
-  win32) template_name=template ;;
-  win64) template_name=template64 ;;
+  win32) template_name=template; loader=/usr/lib/wine/wine ;;
+  # Made and served by the 64-bit loader, which starts where 32-bit code cannot.
+  win64) template_name=template64; loader=/usr/lib/wine/wine64 ;;
   *) echo "wine-run: TESSAL_WINEARCH is win32 or win64" >&2; exit 125 ;;
 esac
+export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 unset WINESERVER WINELOADER
 
@@ -88,8 +115,8 @@ make_template() {
     # locale the run that makes it asks for.
     use_locale ja_JP.UTF-8
     export HOME=$wine_dir/home.$template_name WINEPREFIX=$staging
-    wineboot -i >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    "$loader" wineboot -i >/dev/null 2>&1
+    "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     # Title-bar buttons are Marlett glyphs; in the Japanese locale Wine does
     # not find the font of fonts-wine unless it lies in the prefix.
     if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
@@ -139,7 +166,7 @@ trap 'exit 130' INT TERM
 
 if [ "${TESSAL_USE_DISPLAY:-0}" = 1 ] && [ -n "${DISPLAY:-}" ]; then
   # A person's display has its own window manager: let it manage the windows.
-  wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1
+  "$loader" reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1
 else
   start_display
 fi
@@ -161,6 +188,6 @@ if [ -n "${TESSAL_ARTIFACTS:-}" ]; then
   watcher_pid=$!
 fi
 
-timeout --kill-after=5 "${TESSAL_TIMEOUT:-300}" wine "$program" "$@"
+timeout --kill-after=5 "${TESSAL_TIMEOUT:-300}" "$program_loader" "$program" "$@"
 rc=$?
 exit $rc

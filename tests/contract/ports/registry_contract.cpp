@@ -263,7 +263,7 @@ class RegistryViews : public ::testing::TestWithParam<bool> {
 TEST_P(RegistryViews, TheOtherViewOnlyWhenAskedFor) {
   const bool sixtyFourBit = GetParam();
   auto harness = contract::MakeRegistryHarnessOn(sixtyFourBit);
-  if (!harness) GTEST_SKIP() << "runs on the other kind of Windows";
+  if (!harness) GTEST_SKIP() << "for a 32-bit program on the other kind of Windows";
   platform::Registry& reg = harness->Port();
   const std::string key = harness->MachineScratchKey();
   Write(reg, key, KEY_WOW64_64KEY, "64");

@@ -119,6 +119,9 @@ class Win32RegistryHarness final : public RegistryHarness {
 std::unique_ptr<FileSystemHarness> MakeFileSystemHarness() { return std::make_unique<Win32FileSystemHarness>(); }
 std::unique_ptr<RegistryHarness> MakeRegistryHarness() { return std::make_unique<Win32RegistryHarness>(); }
 std::unique_ptr<RegistryHarness> MakeRegistryHarnessOn(bool sixtyFourBitWindows) {
+  // The views are those a 32-bit program sees; a 64-bit one has the
+  // opposite default, which no program of ours relies on.
+  if (sizeof(void*) != 4) return nullptr;
   BOOL wow64 = FALSE;
   ::IsWow64Process(::GetCurrentProcess(), &wow64);
   if ((wow64 != FALSE) != sixtyFourBitWindows) return nullptr;
