@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ googletest libgtest-dev libgmock-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
   icoutils
   wine wine32:i386 wine64
   xvfb x11-utils imagemagick xdotool
