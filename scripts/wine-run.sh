@@ -39,7 +39,7 @@ wine_dir=$(cd "$wine_dir" && pwd)
 program=${1:?usage: wine-run.sh PROGRAM [ARGS...]}
 shift
 
-# The machine field of the PE header: 14c for i386, 8664 for x86-64.
+# The machine field of the PE header: 014c for i386, 8664 for x86-64.
 pe_machine() {
   local header
   header=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ')
@@ -49,7 +49,7 @@ case $(pe_machine "$program") in
   8664)
     program_loader=/usr/lib/wine/wine64
     export WINEARCH=win64 ;;
-  14c)
+  014c)
     if ! why=$("$here/runs-32bit.sh"); then
       echo "wine-run: skipped: a 32-bit program, and $why"
       exit 77
