@@ -10,9 +10,12 @@ PE files themselves: Wine does not refuse what Windows XP would.
 - manifest 1 (RT_MANIFEST) is there in the commonly used form: the
   execution level asked for, uiAccess false, the supportedOS ids of Vista to
   10/11, common controls 6 and no DPI awareness;
-- the first icon group holds a 32 x 32 and a 16 x 16 image of 16 colours.
+- the first icon group holds the images named for the program: 'two16' a
+  32 x 32 and a 16 x 16 of 16 colours (the launcher's), 'scaled' one of
+  32 bits for each size Windows asks for from 100 % to 200 % (16 to 48) and
+  256 x 256 for Explorer's large views.
 
-    check_programs.py OBJDUMP WRESTOOL IMPORTS_LIST PROGRAM=LEVEL...
+    check_programs.py OBJDUMP WRESTOOL IMPORTS_LIST PROGRAM=LEVEL=ICONS...
 """
 import re
 import subprocess
@@ -150,7 +153,15 @@ def check_manifest(wrestool, program, level, faults):
         fault(f'declares DPI awareness ({aware})')
 
 
-def check_icon(wrestool, program, faults):
+# The first icon group's images as (width, height, colours, bits), in their
+# order; 0 stands for 256 and for "more than 256 colours".
+ICONS = {
+    'two16': [(32, 32, 16, 4), (16, 16, 16, 4)],
+    'scaled': [(size % 256, size % 256, 0, 32) for size in (16, 20, 24, 32, 40, 48, 256)],
+}
+
+
+def check_icon(wrestool, program, icons, faults):
     names = list_resources(wrestool, program, 14)
     if not names:
         return faults.append(f'{program}: no icon group')
@@ -159,22 +170,22 @@ def check_icon(wrestool, program, faults):
     count = group[4] | group[5] << 8
     entries = [group[6 + 14 * i:6 + 14 * (i + 1)] for i in range(count)]
     sizes = [(e[0], e[1], e[2], e[6] | e[7] << 8) for e in entries]
-    if sizes != [(32, 32, 16, 4), (16, 16, 16, 4)]:
+    if sizes != ICONS[icons]:
         faults.append(f'{program}: icon group {names[0]} has (width, height, colours, bits) {sizes}, '
-                      'expected 32 x 32 and 16 x 16 of 16 colours')
+                      f'expected {ICONS[icons]}')
 
 
 def main(objdump, wrestool, list_path, *programs):
     reviewed = read_list(list_path)
     faults = []
     for argument in programs:
-        program, level = argument.rsplit('=', 1)
+        program, level, icons = argument.rsplit('=', 2)
         imports, header = pe_facts(objdump, program)
         if not imports:
             faults.append(f'{program}: no imports read (objdump output not understood)')
         check_imports(program, imports, header, reviewed, faults)
         check_manifest(wrestool, program, level, faults)
-        check_icon(wrestool, program, faults)
+        check_icon(wrestool, program, icons, faults)
         print(f'{program}: {len(set(imports))} imports, subsystem {header.get("MajorSubsystemVersion")}.'
               f'{header.get("MinorSubsystemVersion")}, {level}')
     for fault in faults:
