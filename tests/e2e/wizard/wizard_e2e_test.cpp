@@ -13,6 +13,7 @@ namespace {
 const std::string kWork = "C:\\wizard_e2e";
 const std::string kJavaHome = "C:\\Java\\jre1.8";
 const std::string kContinue = "\nインストールを続行しますか？";
+const std::string kDesktop = "Control Panel\\Desktop";  // LogPixels: the text size, 96 DPI at 100 %
 
 class WizardE2E : public ::testing::Test {
  protected:
@@ -26,6 +27,7 @@ class WizardE2E : public ::testing::Test {
   void TearDown() override {
     setup.End(0);
     RemoveTree(kWork);
+    SetRegDword(HKEY_CURRENT_USER, kDesktop, "LogPixels", 96);  // 100 % again after the 150 % scenario
   }
 
   // The first page, after the Java question (if any) was answered with answer.
@@ -460,12 +462,7 @@ TEST_F(WizardE2E, ClosingTheMainWindowAnsweredCancelLeavesThePageAsItWas) {
 // its controls at 1.5 times their description, every caption of the pages
 // walked within its control, and the splash at 1.5 times its picture.
 TEST_F(WizardE2E, At150PercentThePagesAndTheSplashAreScaledByOneAndAHalf) {
-  const std::string desktop = "Control Panel\\Desktop";
-  ASSERT_TRUE(SetRegDword(HKEY_CURRENT_USER, desktop, "LogPixels", 144));
-  struct Restore {
-    std::string key;
-    ~Restore() { SetRegDword(HKEY_CURRENT_USER, key, "LogPixels", 96); }
-  } restore{desktop};
+  ASSERT_TRUE(SetRegDword(HKEY_CURRENT_USER, kDesktop, "LogPixels", 144));
   ASSERT_TRUE(setup.Launch(kWork));
   HWND page = FolderPage();
   ASSERT_NE(page, nullptr);
@@ -539,8 +536,6 @@ TEST_F(WizardE2E, At150PercentThePagesAndTheSplashAreScaledByOneAndAHalf) {
   EXPECT_EQ(outer.left, work.left + (work.right - work.left - 600) / 2);
   EXPECT_EQ(outer.top, work.top + (work.bottom - work.top - 195) / 2);
   EXPECT_TRUE(Screenshot("splash_150"));
-  splash_e2e::ClickAt(POINT{outer.right - 20, outer.bottom - 20});
-  EXPECT_GE(splash_e2e::WhenGone(splash, 2000), 0) << "a click on the picture's far corner closes it";
 }
 
 }  // namespace
