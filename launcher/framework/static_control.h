@@ -7,7 +7,6 @@ namespace framework {
 
 class CStatic : public CWnd {
  public:
-  CStatic() = default;
   ~CStatic() override;
 
   HBITMAP SetBitmap(HBITMAP bitmap) {
