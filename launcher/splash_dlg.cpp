@@ -9,6 +9,9 @@
 
 namespace {
 
+// The splash picture is drawn for the standard text size.
+constexpr int kPictureDpi = 96;
+
 // String 1 of the launcher's string table: the title prefix looked for.
 std::string ProductName() {
   framework::CWinApp* app = framework::CWinApp::Current();
@@ -38,6 +41,13 @@ BOOL CSplashDlg::OnInitDialog() {
   m_picture.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   RECT picture;
   m_picture.GetWindowRect(&picture);
+  // At a larger text size the picture grows with the system DPI, smoothed,
+  // so that it covers the same share of the screen as at 96 DPI.
+  if (const int dpi = framework::GetSystemDpi(); dpi != kPictureDpi) {
+    m_picture.StretchBitmap(framework::MulDiv(picture.right - picture.left, dpi, kPictureDpi),
+                            framework::MulDiv(picture.bottom - picture.top, dpi, kPictureDpi));
+    m_picture.GetWindowRect(&picture);
+  }
   // The outer size is the picture's, frame included: the frame hides a few
   // pixels at the picture's right and bottom. The splash is not moved here,
   // so the framework centres it on the work area afterwards.

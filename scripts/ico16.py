@@ -2,7 +2,7 @@
 16 x 16) with the standard palette, drawn by a function that gives each
 pixel's colour index and transparency in top-down coordinates.
 
-Used by launcher/make_icon.py and setup/make_icons.py.
+Used by launcher/make_icon.py; its palette also by ico_scaled.py.
 """
 import struct
 

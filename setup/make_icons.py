@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the icons of the setup program and of the uninstaller, in the same
-form as the launcher's: two 16-colour images (32 x 32 and 16 x 16) per .ico.
+"""Writes the icons of the setup program and of the uninstaller: one image
+for each size Windows asks for from 100 % to 200 % and 256 x 256 for
+Explorer (ico_scaled.py), drawn in the standard 16 colours.
 
 Both show a yellow carton; the setup program's has a green arrow going into
 it, the uninstaller's a red cross over it, so that the two are told apart on
@@ -13,7 +14,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'scripts'))
-from ico16 import write_icon  # noqa: E402
+from ico_scaled import write_icon  # noqa: E402
 
 BLACK, OLIVE, YELLOW, GREEN, RED, DARK_GREEN, MAROON = 0, 3, 11, 10, 9, 2, 1
 TRANSPARENT = None

@@ -25,4 +25,15 @@ class CPaintDC {
 // A measurement of the system's user interface, such as SM_CXICON.
 inline int GetSystemMetrics(int index) { return ::GetSystemMetrics(index); }
 
+// The system DPI: 96 at the standard text size, 144 at 150 %.
+inline int GetSystemDpi() {
+  HDC screen = ::GetDC(nullptr);
+  int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+  ::ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+// number * numerator / denominator, rounded to the nearest.
+inline int MulDiv(int number, int numerator, int denominator) { return ::MulDiv(number, numerator, denominator); }
+
 }  // namespace framework

@@ -9,10 +9,14 @@ PE files themselves: Wine does not refuse what Windows XP would.
   newer than Windows XP SP3; the subsystem and OS versions are at most 5.1;
 - manifest 1 (RT_MANIFEST) is there in the commonly used form: the
   execution level asked for, uiAccess false, the supportedOS ids of Vista to
-  10/11, common controls 6 and no DPI awareness;
-- the first icon group holds a 32 x 32 and a 16 x 16 image of 16 colours.
+  10/11, common controls 6 and system DPI awareness (dpiAware true under
+  asm.v3 windowsSettings, nothing per monitor);
+- the first icon group holds the images named for the program: 'two16' a
+  32 x 32 and a 16 x 16 of 16 colours (the launcher's), 'scaled' one of
+  32 bits for each size Windows asks for from 100 % to 200 % (16 to 48) and
+  256 x 256 for Explorer's large views.
 
-    check_programs.py OBJDUMP WRESTOOL IMPORTS_LIST PROGRAM=LEVEL...
+    check_programs.py OBJDUMP WRESTOOL IMPORTS_LIST PROGRAM=LEVEL=ICONS...
 """
 import re
 import subprocess
@@ -24,6 +28,7 @@ KNOWN = ALLOWED | {'Vista', '7', '8', '8.1', '10'}
 ASM_V1 = '{urn:schemas-microsoft-com:asm.v1}'
 ASM_V3 = '{urn:schemas-microsoft-com:asm.v3}'
 COMPAT = '{urn:schemas-microsoft-com:compatibility.v1}'
+WINDOWS_SETTINGS = '{http://schemas.microsoft.com/SMI/2005/WindowsSettings}'
 SUPPORTED_OS = {
     '{e2011457-1546-43c5-a5fe-008deee3d3f0}': 'Vista',
     '{35138b9a-5d96-4fbd-8e2d-a2440225f93a}': '7',
@@ -144,13 +149,24 @@ def check_manifest(wrestool, program, level, faults):
         if dependency is None or dependency.get('name') != COMMON_CONTROLS['name']:
             fault('common controls are not under dependency/dependentAssembly')
 
-    # The pages and the splash are laid out in pixels: the system scales them.
-    aware = [e.tag for e in root.iter() if e.tag.rsplit('}', 1)[-1] in ('dpiAware', 'dpiAwareness')]
-    if aware:
-        fault(f'declares DPI awareness ({aware})')
+    # System DPI awareness, which Vista to 11 read and XP ignores; per-monitor
+    # awareness would ask the windows to lay themselves out anew on each monitor.
+    aware = [(e.tag, (e.text or '').strip()) for e in root.iter()
+             if e.tag.rsplit('}', 1)[-1] in ('dpiAware', 'dpiAwareness')]
+    declared = root.findall(f'{ASM_V3}application/{ASM_V3}windowsSettings/{WINDOWS_SETTINGS}dpiAware')
+    if aware != [(WINDOWS_SETTINGS + 'dpiAware', 'true')] or len(declared) != 1:
+        fault(f'DPI awareness {aware}, expected one dpiAware "true" under asm.v3 application/windowsSettings')
 
 
-def check_icon(wrestool, program, faults):
+# The first icon group's images as (width, height, colours, bits), in their
+# order; 0 stands for 256 and for "more than 256 colours".
+ICONS = {
+    'two16': [(32, 32, 16, 4), (16, 16, 16, 4)],
+    'scaled': [(size % 256, size % 256, 0, 32) for size in (16, 20, 24, 32, 40, 48, 256)],
+}
+
+
+def check_icon(wrestool, program, icons, faults):
     names = list_resources(wrestool, program, 14)
     if not names:
         return faults.append(f'{program}: no icon group')
@@ -159,22 +175,22 @@ def check_icon(wrestool, program, faults):
     count = group[4] | group[5] << 8
     entries = [group[6 + 14 * i:6 + 14 * (i + 1)] for i in range(count)]
     sizes = [(e[0], e[1], e[2], e[6] | e[7] << 8) for e in entries]
-    if sizes != [(32, 32, 16, 4), (16, 16, 16, 4)]:
+    if sizes != ICONS[icons]:
         faults.append(f'{program}: icon group {names[0]} has (width, height, colours, bits) {sizes}, '
-                      'expected 32 x 32 and 16 x 16 of 16 colours')
+                      f'expected {ICONS[icons]}')
 
 
 def main(objdump, wrestool, list_path, *programs):
     reviewed = read_list(list_path)
     faults = []
     for argument in programs:
-        program, level = argument.rsplit('=', 1)
+        program, level, icons = argument.rsplit('=', 2)
         imports, header = pe_facts(objdump, program)
         if not imports:
             faults.append(f'{program}: no imports read (objdump output not understood)')
         check_imports(program, imports, header, reviewed, faults)
         check_manifest(wrestool, program, level, faults)
-        check_icon(wrestool, program, faults)
+        check_icon(wrestool, program, icons, faults)
         print(f'{program}: {len(set(imports))} imports, subsystem {header.get("MajorSubsystemVersion")}.'
               f'{header.get("MinorSubsystemVersion")}, {level}')
     for fault in faults:

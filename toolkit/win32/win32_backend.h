@@ -5,6 +5,7 @@
 #pragma once
 
 #include "toolkit/backend.h"
+#include "toolkit/win32/win32_scaling.h"
 
 namespace toolkit::win32 {
 
@@ -30,6 +31,9 @@ class Win32Backend final : public Backend {
   void PostQuit() override;
 
   HINSTANCE Instance() const { return instance_; }
+  // The scale from the forms' descriptions to the screen, fixed for the
+  // program's life, as the system DPI is for a system-DPI-aware program.
+  const DpiScale& Scale() const { return scale_; }
   // The main frame's minimise: the frame is hidden and the application's
   // window, whose taskbar button the user sees, is minimised; restoring
   // that window shows and activates the frame again.
@@ -47,6 +51,7 @@ class Win32Backend final : public Backend {
   void Dispatch(MSG& message);
 
   HINSTANCE instance_;
+  DpiScale scale_ = DpiScale::System();
   HWND applicationWindow_ = nullptr;
 };
 

@@ -49,15 +49,17 @@ WindowKind KindOf(const ControlDescription& description) {
 }  // namespace
 
 Win32ControlWindow::Win32ControlWindow(Win32Backend& backend, Control& control, Win32FormWindow& parent)
-    : description_(control.Description()), parent_(parent), id_(parent.RegisterControl(control)) {
+    : description_(control.Description()),
+      bounds_(backend.Scale()(description_.bounds)),
+      parent_(parent),
+      id_(parent.RegisterControl(control)) {
   const ControlDescription& description = description_;
   WindowKind kind = KindOf(description);
   DWORD style = WS_CHILD | WS_VISIBLE | kind.style;
   if (description.tabOrder >= 0) style |= WS_TABSTOP;
   if (!description.enabled) style |= WS_DISABLED;
-  const Rect& bounds = description.bounds;
-  window_ = CreateWindowExA(kind.exStyle, kind.className, description.caption.c_str(), style, bounds.left, bounds.top,
-                            bounds.width, bounds.height, parent.Handle(),
+  window_ = CreateWindowExA(kind.exStyle, kind.className, description.caption.c_str(), style, bounds_.left,
+                            bounds_.top, bounds_.width, bounds_.height, parent.Handle(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), backend.Instance(), nullptr);
   if (window_ == nullptr) {
     parent_.UnregisterControl(id_);
@@ -91,11 +93,10 @@ void Win32ControlWindow::FitToText() {
   SelectObject(dc, previous);
   ReleaseDC(window_, dc);
   if (!measured) return;
-  const Rect& bounds = description_.bounds;
-  int left = bounds.left;
-  if (description_.alignment == Alignment::Centre) left = bounds.left + (bounds.width - extent.cx) / 2;
-  if (description_.alignment == Alignment::Right) left = bounds.left + bounds.width - extent.cx;
-  SetWindowPos(window_, nullptr, left, bounds.top, extent.cx, extent.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  int left = bounds_.left;
+  if (description_.alignment == Alignment::Centre) left = bounds_.left + (bounds_.width - extent.cx) / 2;
+  if (description_.alignment == Alignment::Right) left = bounds_.left + bounds_.width - extent.cx;
+  SetWindowPos(window_, nullptr, left, bounds_.top, extent.cx, extent.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Win32ControlWindow::~Win32ControlWindow() {

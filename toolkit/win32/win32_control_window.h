@@ -36,6 +36,7 @@ class Win32ControlWindow final : public WindowPeer {
   void FitToText();
 
   const ControlDescription& description_;
+  const Rect bounds_;  // the description's, scaled to the screen
   Win32FormWindow& parent_;
   int id_;
   HWND window_ = nullptr;

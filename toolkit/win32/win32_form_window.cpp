@@ -42,11 +42,12 @@ std::unique_ptr<Win32FormWindow> Win32FormWindow::Create(Win32Backend& backend, 
     window->brush_ = CreateSolidBrush(RGB(colour.red, colour.green, colour.blue));
     window->ownsBrush_ = true;
   }
-  window->font_ = CreateFormFont(description.font.name, description.font.pixelHeight);
+  const DpiScale& scale = backend.Scale();
+  window->font_ = CreateFormFont(description.font.name, scale(description.font.pixelHeight));
 
   DWORD style = StyleOf(description);
   if (window->frame_) {
-    const Rect& bounds = description.bounds;
+    const Rect bounds = scale(description.bounds);
     // Owned by the application's window, whose title is the taskbar text.
     CreateWindowExA(0, Win32Backend::FormClassName(), description.caption.c_str(), style, bounds.left, bounds.top,
                     bounds.width, bounds.height, backend.ApplicationHandle(), nullptr, backend.Instance(),
@@ -55,7 +56,7 @@ std::unique_ptr<Win32FormWindow> Win32FormWindow::Create(Win32Backend& backend, 
     Win32FormWindow* host = frame ? Of(*frame) : nullptr;
     if (host == nullptr || host->client_ == nullptr) throw Exception("'" + form.Name() + "' has no MDI frame");
     window->hostClient_ = host->client_;
-    RECT outer = {0, 0, description.clientWidth, description.clientHeight};
+    RECT outer = {0, 0, scale(description.clientWidth), scale(description.clientHeight)};
     AdjustWindowRectEx(&outer, style, FALSE, WS_EX_MDICHILD);
     int width = outer.right - outer.left;
     int height = outer.bottom - outer.top;

@@ -1,8 +1,11 @@
 // The real Setup.exe under Wine, driven through its windows as a user would.
 #include <gtest/gtest.h>
 
+#include "setup/forms/forms.h"
+#include "tests/e2e/splash/splash_session.h"
 #include "tests/e2e/wizard/setup_session.h"
 #include "tests/support/bytes.h"
+#include "toolkit/win32/win32_font.h"
 
 namespace e2e {
 namespace {
@@ -10,6 +13,7 @@ namespace {
 const std::string kWork = "C:\\wizard_e2e";
 const std::string kJavaHome = "C:\\Java\\jre1.8";
 const std::string kContinue = "\nインストールを続行しますか？";
+const std::string kDesktop = "Control Panel\\Desktop";  // LogPixels: the text size, 96 DPI at 100 %
 
 class WizardE2E : public ::testing::Test {
  protected:
@@ -23,6 +27,7 @@ class WizardE2E : public ::testing::Test {
   void TearDown() override {
     setup.End(0);
     RemoveTree(kWork);
+    SetRegDword(HKEY_CURRENT_USER, kDesktop, "LogPixels", 96);  // 100 % again after the 150 % scenario
   }
 
   // The first page, after the Java question (if any) was answered with answer.
@@ -451,6 +456,86 @@ TEST_F(WizardE2E, ClosingTheMainWindowAnsweredCancelLeavesThePageAsItWas) {
   EXPECT_TRUE(::IsWindowVisible(page));
   EXPECT_BYTES(WindowText(Edit(page)), "D:\\typed");
   EXPECT_EQ(WaitForExit(setup.process, 300), -1) << "still running";
+}
+
+// At 150 % (LogPixels 144 before the programs start): the folder page and
+// its controls at 1.5 times their description, every caption of the pages
+// walked within its control, and the splash at 1.5 times its picture.
+TEST_F(WizardE2E, At150PercentThePagesAndTheSplashAreScaledByOneAndAHalf) {
+  ASSERT_TRUE(SetRegDword(HKEY_CURRENT_USER, kDesktop, "LogPixels", 144));
+  ASSERT_TRUE(setup.Launch(kWork));
+  HWND page = FolderPage();
+  ASSERT_NE(page, nullptr);
+  const toolkit::FormDescription& form = forms::SelectInstallFolderView();
+  RECT client;
+  ::GetClientRect(page, &client);
+  EXPECT_NEAR(client.right, form.clientWidth * 1.5, 1);
+  EXPECT_NEAR(client.bottom, form.clientHeight * 1.5, 1);
+  std::vector<HWND> controls = Children(page);  // made in the description's order
+  ASSERT_EQ(controls.size(), form.controls.size());
+  for (size_t i = 0; i < controls.size(); ++i) {
+    const toolkit::Rect& described = form.controls[i].bounds;
+    RECT rect;
+    ::GetWindowRect(controls[i], &rect);
+    ::MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_NEAR(rect.left, described.left * 1.5, 1) << i;
+    EXPECT_NEAR(rect.top, described.top * 1.5, 1) << i;
+    if (form.controls[i].autoSize) continue;  // sized to its text, below
+    EXPECT_NEAR(rect.right, (described.left + described.width) * 1.5, 1) << i;
+    EXPECT_NEAR(rect.bottom, (described.top + described.height) * 1.5, 1) << i;
+  }
+
+  // The page's font, made as the page makes it at 18 pixels.
+  HDC dc = ::GetDC(nullptr);
+  HGDIOBJ before = ::SelectObject(dc, toolkit::win32::CreateFormFont(form.font.name, 18));
+  auto text = [dc](HWND control) {
+    RECT extent = {};
+    ::DrawTextA(dc, WindowText(control).c_str(), -1, &extent, DT_CALCRECT | DT_SINGLELINE);
+    return extent;
+  };
+  // The prompt takes the size of its text in the page's own font: the 18-pixel one.
+  RECT prompt, promptText = text(controls[0]);
+  ::GetWindowRect(controls[0], &prompt);
+  EXPECT_EQ(prompt.right - prompt.left, promptText.right);
+  EXPECT_EQ(prompt.bottom - prompt.top, promptText.bottom);
+  // A check box's text starts after its box and a gap: 16 pixels at 100 %.
+  auto captionsFit = [&text](HWND page) {
+    for (HWND control : Children(page)) {
+      if (ClassName(control) != "Button") continue;
+      RECT rect;
+      ::GetClientRect(control, &rect);
+      bool box = (::GetWindowLongA(control, GWL_STYLE) & 0x0F) == BS_AUTOCHECKBOX;
+      EXPECT_LE(text(control).right, rect.right - (box ? 24 : 0)) << WindowText(control);
+    }
+  };
+  captionsFit(page);
+  EXPECT_TRUE(Screenshot("wizard_folder_page_150"));
+  SetText(Edit(page), kWork);
+  Click(Button(page, "次へ >"));
+  HWND chain = setup.WaitForPage(kChainPage);
+  ASSERT_NE(chain, nullptr);
+  captionsFit(chain);
+  Click(Button(chain, "次へ >"));
+  HWND shortcuts = setup.WaitForPage(kShortcutPage);
+  ASSERT_NE(shortcuts, nullptr);
+  captionsFit(shortcuts);
+  EXPECT_TRUE(Screenshot("wizard_shortcut_page_150"));
+  ::DeleteObject(::SelectObject(dc, before));
+  ::ReleaseDC(nullptr, dc);
+  setup.End(0);
+
+  splash_e2e::SplashSession launcher;
+  ASSERT_TRUE(launcher.StartLauncher(splash_e2e::StandIn{"", 0, 60000}));
+  HWND splash = launcher.WaitForSplash();
+  ASSERT_NE(splash, nullptr);
+  RECT outer, work;
+  ::GetWindowRect(splash, &outer);
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(outer.right - outer.left, 600);
+  EXPECT_EQ(outer.bottom - outer.top, 195);
+  EXPECT_EQ(outer.left, work.left + (work.right - work.left - 600) / 2);
+  EXPECT_EQ(outer.top, work.top + (work.bottom - work.top - 195) / 2);
+  EXPECT_TRUE(Screenshot("splash_150"));
 }
 
 }  // namespace
