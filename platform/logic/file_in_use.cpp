@@ -6,7 +6,7 @@ bool IsFileInUse(FileSystem& files, const std::string& path) {
   HANDLE file =
       files.CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file != INVALID_HANDLE_VALUE) {
-    files.CloseHandle(file);
+    files.CloseHandle(file);  // nothing was written: a failed close loses nothing
     return false;
   }
   const DWORD error = files.GetLastError();

@@ -53,7 +53,7 @@ FreeSpace CheckFreeSpace(platform::FileSystem& files, const std::string& setupFo
                          const TJavaCheckResult& javaCheck) {
   FreeSpace space;
   for (const CopyItem& item : CopyList(setupFolder, installFolder, javaCheck)) {
-    const bool inInstallFolder = item.destination.compare(0, installFolder.size(), installFolder) == 0;
+    const bool inInstallFolder = item.destination.rfind(installFolder + "\\", 0) == 0;
     if (!IsFile(files, item.source) || !(inInstallFolder || OnOneDrive(item.destination, installFolder))) continue;
     const unsigned long long size = FileSize(files, item.source);
     const unsigned long long replaced = IsFile(files, item.destination) ? FileSize(files, item.destination) : 0;
