@@ -1,5 +1,6 @@
 #include "uninstall/install_files.h"
 
+#include "platform/file_in_use.h"
 #include "uninstall/file_removal.h"
 #include "uninstall/ownership.h"
 #include "uninstall/paths.h"
@@ -31,6 +32,12 @@ bool HoldsProductFiles(platform::FileSystem& files, const std::string& installFo
   for (const char* name : kProductFiles)
     if (IsFile(files, installFolder + "\\" + name)) return true;
   return false;
+}
+
+std::optional<std::string> FirstProductFileInUse(platform::FileSystem& files, const std::string& installFolder) {
+  std::vector<std::string> paths;
+  for (const char* name : kProductFiles) paths.push_back(installFolder + "\\" + name);
+  return platform::FirstFileInUse(files, paths);
 }
 
 void RemoveProductFiles(platform::FileSystem& files, const std::string& installFolder, Outcome& outcome) {

@@ -2,6 +2,7 @@
 // uninstaller itself, and the folder.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "uninstall/outcome.h"
@@ -15,6 +16,9 @@ bool HoldsProductFiles(platform::FileSystem& files, const std::string& installFo
 // True when Setup.exe lies in the folder: a distribution medium holds the
 // same files beside it, and they are no installation.
 bool IsDistributionMedium(platform::FileSystem& files, const std::string& folder);
+// The first product file that another program (a running Tessal) holds
+// open, or nullopt; Uninstall.exe, which runs, is not asked.
+std::optional<std::string> FirstProductFileInUse(platform::FileSystem& files, const std::string& installFolder);
 // "tessal.jar", "tessal.exe", "boot.ini", "readme.txt" and "jh.jar" (which
 // lies here only when no Java runtime took it). Nothing else in the folder
 // is looked at.

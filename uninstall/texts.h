@@ -21,6 +21,9 @@ inline constexpr const char* kUnsupportedPlace =
 inline constexpr const char* kNoInstallation =
     "このフォルダーにはインストールされたTessalがありません。何も削除していません。";
 inline constexpr const char* kBadStart = "起動のしかたが正しくありません。何も削除していません。";
+// Before the named file, a line break; after it, the rest.
+inline constexpr const char* kInUseBefore = "Tessalが実行中のため、次のファイルを削除できません：";
+inline constexpr const char* kInUseAfter = "Tessalを終了してから［再試行］を押してください。";
 inline constexpr const char* kAlreadyRunning = "Tessalのアンインストールはすでに実行中です。何も削除していません。";
 
 // The log of a run with /LOG: each line begins with one of these.
@@ -30,6 +33,7 @@ inline constexpr const char* kLogRemoved = "削除しました: ";
 inline constexpr const char* kLogFailed = "削除できませんでした: ";
 inline constexpr const char* kLogKept = "もう一度実行して完了できるように残しました: ";
 inline constexpr const char* kLogLeftAlone = "Tessalのものと確認できないため残しました: ";
+inline constexpr const char* kLogInUse = "ほかのプログラムが使用中のため、何も削除していません: ";
 inline constexpr const char* kLogAfterExit = "このプログラムの終了後に一時コピーが削除します: ";
 inline constexpr const char* kLogExitCode = "終了コード: ";
 

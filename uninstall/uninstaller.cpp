@@ -48,6 +48,19 @@ struct Run {
   }
 };
 
+// Before anything is removed: none of the product files may be held by a
+// running Tessal, or the removal would stop halfway. Silent, that ends the
+// run; otherwise the user may close Tessal and retry. True when none is.
+bool NoneInUse(Run& run, const std::string& installFolder) {
+  while (const std::optional<std::string> busy = FirstProductFileInUse(run.ports.files, installFolder)) {
+    run.log.Line(kLogInUse + *busy);
+    if (run.silent) return false;
+    const std::string text = std::string(kInUseBefore) + "\n" + *busy + "\n\n" + kInUseAfter;
+    if (Say(run.ports, text, MB_RETRYCANCEL) != IDRETRY) return false;
+  }
+  return true;
+}
+
 // Silent: everything but this program's file goes now, so that the exit
 // code can say how it went; the finisher removes the file and the folder
 // once this program has ended (a running program's file cannot be deleted
@@ -81,8 +94,9 @@ int RunFromInstallFolder(Run& run, const std::optional<std::string>& ownPath) {
   }
   const std::string installFolder = FolderOf(*ownPath);
   if (!HoldsInstallation(run.ports, installFolder)) return run.Refuse(kNoInstallation, kExitNoInstallation);
-  if (run.silent) return RemoveSilently(run, *ownPath, installFolder);
+  if (run.silent) return NoneInUse(run, installFolder) ? RemoveSilently(run, *ownPath, installFolder) : kExitFileInUse;
   if (Say(run.ports, kQuestion, MB_OKCANCEL) != IDOK) return kExitDone;
+  if (!NoneInUse(run, installFolder)) return kExitDone;  // Cancel: nothing was removed
   if (StartFinisher(run.ports, *ownPath)) return kExitDone;
   // No copy could run: remove what can go while this program runs. Its own
   // file, and so the folder, stay, and the report names them.

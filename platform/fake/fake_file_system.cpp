@@ -142,7 +142,7 @@ BOOL FakeFileSystem::RemoveDirectoryA(LPCSTR path) {
   Node* parent = ParentOf(*full);
   if ((parent && parent->denyWrite) || (node->second.attributes & FILE_ATTRIBUTE_READONLY))
     return Fail(ERROR_ACCESS_DENIED);
-  if (heldFolders_.count(node->first)) return Fail(32);  // ERROR_SHARING_VIOLATION
+  if (heldFolders_.count(node->first)) return Fail(ERROR_SHARING_VIOLATION);
   madeWithSecurity_.erase(node->first);
   nodes_.erase(node);
   return TRUE;
@@ -159,8 +159,9 @@ BOOL FakeFileSystem::DeleteFileA(LPCSTR path) {
   auto busy = busy_.find(Fold(*full));
   if (busy != busy_.end() && busy->second > 0) {
     --busy->second;
-    return Fail(32);  // ERROR_SHARING_VIOLATION
+    return Fail(ERROR_SHARING_VIOLATION);
   }
+  if (HeldOpen(*full)) return Fail(ERROR_SHARING_VIOLATION);
   nodes_.erase(node);
   return TRUE;
 }
@@ -168,6 +169,19 @@ BOOL FakeFileSystem::DeleteFileA(LPCSTR path) {
 void FakeFileSystem::HoldBusy(const std::string& path, int attempts) {
   auto full = FullPath(path);
   if (full) busy_[Fold(*full)] = attempts;
+}
+
+void FakeFileSystem::HoldOpen(const std::string& path, bool held) {
+  auto full = FullPath(path);
+  if (!full) return;
+  if (held)
+    heldOpen_.insert(Fold(*full));
+  else
+    heldOpen_.erase(Fold(*full));
+}
+
+void FakeFileSystem::SetFreeSpace(char drive, std::optional<unsigned long long> bytes) {
+  freeSpace_[Upper(drive)] = bytes;
 }
 
 void FakeFileSystem::HoldFolder(const std::string& path) {
@@ -198,6 +212,7 @@ BOOL FakeFileSystem::CopyFileA(LPCSTR existing, LPCSTR target, BOOL failIfExists
     if (failIfExists) return Fail(ERROR_FILE_EXISTS);
     if (existingTarget->second.folder || (existingTarget->second.attributes & FILE_ATTRIBUTE_READONLY))
       return Fail(ERROR_ACCESS_DENIED);
+    if (HeldOpen(*full)) return Fail(ERROR_SHARING_VIOLATION);
   }
   Node copy = *source;
   copy.path = existingTarget != nodes_.end() ? existingTarget->second.path : *full;
@@ -253,6 +268,44 @@ HANDLE FakeFileSystem::FindFirstFileA(LPCSTR path, LPWIN32_FIND_DATAA data) {
 BOOL FakeFileSystem::FindClose(HANDLE find) {
   if (find != kFindHandle || openFinds_ == 0) return Fail(ERROR_INVALID_HANDLE);
   --openFinds_;
+  return TRUE;
+}
+
+HANDLE FakeFileSystem::CreateFileA(LPCSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES, DWORD disposition,
+                                   DWORD, HANDLE) {
+  auto fail = [this](DWORD error) {
+    lastError_ = error;
+    return INVALID_HANDLE_VALUE;
+  };
+  if (disposition != OPEN_EXISTING) return fail(ERROR_INVALID_PARAMETER);  // only opening is modelled
+  auto full = FullPath(path ? path : "");
+  if (!full) return fail(ERROR_INVALID_NAME);
+  if (!DriveExists(*full)) return fail(ERROR_PATH_NOT_FOUND);
+  auto node = nodes_.find(Fold(*full));
+  if (node == nodes_.end()) return fail(ParentOf(*full) ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND);
+  const bool writes = (access & (GENERIC_WRITE | DELETE)) != 0;
+  if (node->second.folder || (writes && (node->second.attributes & FILE_ATTRIBUTE_READONLY)))
+    return fail(ERROR_ACCESS_DENIED);
+  if (HeldOpen(*full) && (writes || !(share & FILE_SHARE_READ))) return fail(ERROR_SHARING_VIOLATION);
+  HANDLE handle = reinterpret_cast<HANDLE>(nextFileHandle_ += 4);
+  openFiles_.insert(handle);
+  return handle;
+}
+
+BOOL FakeFileSystem::CloseHandle(HANDLE handle) { return openFiles_.erase(handle) ? TRUE : Fail(ERROR_INVALID_HANDLE); }
+
+BOOL FakeFileSystem::GetDiskFreeSpaceExA(LPCSTR folder, PULARGE_INTEGER freeToCaller, PULARGE_INTEGER total,
+                                         PULARGE_INTEGER totalFree) {
+  auto full = FullPath(folder ? folder : "");
+  if (!full || !DriveExists(*full)) return Fail(ERROR_PATH_NOT_FOUND);
+  auto node = nodes_.find(Fold(*full));
+  if (node == nodes_.end() || !node->second.folder) return Fail(ERROR_FILE_NOT_FOUND);
+  auto space = freeSpace_.find((*full)[0]);
+  const std::optional<unsigned long long> bytes = space == freeSpace_.end() ? 100000000000ull : space->second;
+  if (!bytes) return Fail(ERROR_NOT_READY);
+  if (freeToCaller) freeToCaller->QuadPart = *bytes;
+  if (totalFree) totalFree->QuadPart = *bytes;
+  if (total) total->QuadPart = *bytes + 1000000000ull;
   return TRUE;
 }
 

@@ -1,8 +1,9 @@
 // An in-memory file system with Windows semantics: drive letters that exist
 // or not, case-insensitive code page 932 names, files and folders with
 // attributes, copies that refuse a read-only target and carry the source's
-// attributes over, folders that refuse writing, a current directory for
-// relative names, and the running program's own path.
+// attributes over, folders that refuse writing, files that another program
+// holds open, free space per drive, a current directory for relative names,
+// and the running program's own path.
 #pragma once
 
 #include <functional>
@@ -29,6 +30,11 @@ class FakeFileSystem final : public FileSystem {
   BOOL CopyFileA(LPCSTR existing, LPCSTR target, BOOL failIfExists) override;
   HANDLE FindFirstFileA(LPCSTR path, LPWIN32_FIND_DATAA data) override;
   BOOL FindClose(HANDLE find) override;
+  HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD disposition,
+                     DWORD flags, HANDLE templateFile) override;
+  BOOL CloseHandle(HANDLE handle) override;
+  BOOL GetDiskFreeSpaceExA(LPCSTR folder, PULARGE_INTEGER freeToCaller, PULARGE_INTEGER total,
+                           PULARGE_INTEGER totalFree) override;
   DWORD GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size) override;
   DWORD GetLastError() override { return lastError_; }
 
@@ -44,6 +50,13 @@ class FakeFileSystem final : public FileSystem {
   // until as many releases as holds.
   void HoldFolder(const std::string& path);
   void ReleaseFolder(const std::string& path);
+  // Another program holds the file open for reading and shares only reading,
+  // as the Java runtime holds its application archive: writing, deleting or
+  // an open that does not share reading fail with a sharing violation.
+  void HoldOpen(const std::string& path, bool held = true);
+  // The free bytes of a drive (100 GB unless set); nullopt: the size cannot
+  // be read, as of a network drive that does not answer.
+  void SetFreeSpace(char drive, std::optional<unsigned long long> bytes);
   // What another program does just before the next copy starts.
   void BeforeNextCopy(std::function<void()> action) { beforeNextCopy_ = std::move(action); }
   void SetCurrentDirectory(const std::string& path) { currentDirectory_ = path; }
@@ -74,6 +87,7 @@ class FakeFileSystem final : public FileSystem {
   Node* Find(const std::string& path, bool* trailingSeparator = nullptr);
   Node* ParentOf(const std::string& fullPath);
   bool DriveExists(const std::string& fullPath) const;
+  bool HeldOpen(const std::string& fullPath) const { return heldOpen_.count(Fold(fullPath)) != 0; }
   BOOL Fail(DWORD error) {
     lastError_ = error;
     return FALSE;
@@ -88,6 +102,10 @@ class FakeFileSystem final : public FileSystem {
   std::set<std::string> madeWithSecurity_;  // folded full paths
   std::map<std::string, int> busy_;         // folded full path: refusals left
   std::multiset<std::string> heldFolders_;  // folded full paths, once per open handle
+  std::set<std::string> heldOpen_;          // folded full paths
+  std::set<HANDLE> openFiles_;
+  ULONG_PTR nextFileHandle_ = 0x5000;
+  std::map<char, std::optional<unsigned long long>> freeSpace_;  // by drive letter
   std::function<void()> beforeNextCopy_;
 };
 

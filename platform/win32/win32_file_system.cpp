@@ -24,6 +24,18 @@ HANDLE Win32FileSystem::FindFirstFileA(LPCSTR path, LPWIN32_FIND_DATAA data) { r
 
 BOOL Win32FileSystem::FindClose(HANDLE find) { return ::FindClose(find); }
 
+HANDLE Win32FileSystem::CreateFileA(LPCSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
+                                    DWORD disposition, DWORD flags, HANDLE templateFile) {
+  return ::CreateFileA(path, access, share, security, disposition, flags, templateFile);
+}
+
+BOOL Win32FileSystem::CloseHandle(HANDLE handle) { return ::CloseHandle(handle); }
+
+BOOL Win32FileSystem::GetDiskFreeSpaceExA(LPCSTR folder, PULARGE_INTEGER freeToCaller, PULARGE_INTEGER total,
+                                          PULARGE_INTEGER totalFree) {
+  return ::GetDiskFreeSpaceExA(folder, freeToCaller, total, totalFree);
+}
+
 DWORD Win32FileSystem::GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size) {
   return ::GetModuleFileNameA(module, buffer, size);
 }

@@ -15,6 +15,11 @@ class Win32FileSystem final : public FileSystem {
   BOOL CopyFileA(LPCSTR existing, LPCSTR target, BOOL failIfExists) override;
   HANDLE FindFirstFileA(LPCSTR path, LPWIN32_FIND_DATAA data) override;
   BOOL FindClose(HANDLE find) override;
+  HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD disposition,
+                     DWORD flags, HANDLE templateFile) override;
+  BOOL CloseHandle(HANDLE handle) override;
+  BOOL GetDiskFreeSpaceExA(LPCSTR folder, PULARGE_INTEGER freeToCaller, PULARGE_INTEGER total,
+                           PULARGE_INTEGER totalFree) override;
   DWORD GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size) override;
   DWORD GetLastError() override;
 };

@@ -21,6 +21,11 @@ const char* const kCopyFailed = "ファイルのコピーに失敗しました�
 const char* const kRunFailed = "Installation went wrong. \n Installation is stopped.";
 const char* const kRunFailedCaption = "KLMR-30 Setup";
 
+std::string InUseText(const std::string& path) {
+  return "Tessalが実行中のため、次のファイルを更新できません：\n" + path +
+         "\n\nTessalを終了してから［再試行］を押してください。";
+}
+
 const char* StageText(engine::InstallStage stage) {
   switch (stage) {
     case engine::InstallStage::CopyingFiles:
@@ -50,6 +55,10 @@ class PageProgress final : public engine::InstallProgress {
     app_.ProcessMessages();
   }
   void CopiesEnded() override { page_.SetDetailsText(""); }
+  // Closing Tessal is the user's to do: it may ask about unsaved documents.
+  bool RetryWhenInUse(const std::string& destination) override {
+    return page_.ShowMessageBox(InUseText(destination), kSetupCaption, MB_RETRYCANCEL) == IDRETRY;
+  }
 
  private:
   TInstallProgressView& page_;
@@ -106,6 +115,8 @@ void TInstallProgressView::RunInstall() {
     case engine::InstallOutcome::Failed:
       ShowMessageBox(kRunFailed, kRunFailedCaption, MB_OK);
       break;
+    case engine::InstallOutcome::FileInUse:
+      break;  // Cancel to the question: ends as a confirmed Abort does
   }
   EndProgram();
 }

@@ -1,7 +1,9 @@
 // The install-run page: one second after it appears it copies the product
 // files with progress display, ties the product into the shell, and hands
-// over to the completion page. A copy failure, any error, or a confirmed
-// Abort ends the program at once with exit code 0; nothing is undone.
+// over to the completion page. Before the first copy it waits, on the
+// user's word, while a running Tessal holds a file to be replaced. A copy
+// failure, any error, or a confirmed Abort (or Cancel to that wait) ends
+// the program at once with exit code 0; nothing is undone.
 #pragma once
 
 #include <string>

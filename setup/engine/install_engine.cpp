@@ -4,24 +4,12 @@
 
 #include "common/exception.h"
 #include "common/paths.h"
+#include "platform/file_in_use.h"
 #include "setup/engine/product_files.h"
 
 namespace engine {
 
 namespace {
-
-bool IsFile(platform::FileSystem& files, const std::string& path) {
-  DWORD attributes = files.GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-unsigned long long FileSize(platform::FileSystem& files, const std::string& path) {
-  WIN32_FIND_DATAA data;
-  HANDLE find = files.FindFirstFileA(path.c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return 0;
-  files.FindClose(find);
-  return (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
 
 // Whole KiB, rounded up, as the list of installed programs shows them.
 DWORD KiB(unsigned long long bytes) {
@@ -88,8 +76,15 @@ InstallOutcome RunInstall(ShellPorts& ports, const InstallChoices& choices, Inst
     progress.StageStarted(InstallStage::CopyingFiles);
     const long long copyStart = clock ? clock->Microseconds() : 0;
     const std::string setupFolder = SetupFolder(ports.files);
+    const std::vector<CopyItem> list = CopyList(setupFolder, folder, choices.javaCheck);
+    // A running Tessal holds its files: found now, before anything is
+    // replaced, rather than by a copy that fails halfway.
+    while (const std::optional<std::string> busy = platform::FirstFileInUse(ports.files, Destinations(list))) {
+      log.Line("In use by another program: " + *busy);
+      if (!progress.RetryWhenInUse(*busy)) return InstallOutcome::FileInUse;
+    }
     unsigned long long installedBytes = 0;
-    for (const CopyItem& item : CopyList(setupFolder, folder, choices.javaCheck)) {
+    for (const CopyItem& item : list) {
       progress.CopyStarting(item.destination);
       const bool present = IsFile(ports.files, item.source);
       const unsigned long long size = present ? FileSize(ports.files, item.source) : 0;

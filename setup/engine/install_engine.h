@@ -33,11 +33,15 @@ class InstallProgress {
   // Before each file of the copy list, whether it is there or not.
   virtual void CopyStarting(const std::string& destination) = 0;
   virtual void CopiesEnded() = 0;
+  // Before the first copy, when another program (a running Tessal) holds
+  // this destination file open: true to look again, false to give up.
+  virtual bool RetryWhenInUse(const std::string& destination) = 0;
 };
 
 enum class InstallOutcome {
   Installed,   // every step ran; shell-integration failures are only logged
   CopyFailed,  // a file that is on the medium could not be copied
+  FileInUse,   // a destination file was held open and nobody waited: nothing was copied
   Failed,      // an error stopped the run (an empty install folder, for one)
 };
 

@@ -25,6 +25,14 @@ std::string SetupFolder(platform::FileSystem& files);
 std::vector<CopyItem> CopyList(const std::string& setupFolder, const std::string& installFolder,
                                const TJavaCheckResult& javaCheck);
 
+// True when a file (not a folder) is at the path.
+bool IsFile(platform::FileSystem& files, const std::string& path);
+// The file's size in bytes; 0 when it cannot be found.
+unsigned long long FileSize(platform::FileSystem& files, const std::string& path);
+
+// The destinations of the list, in its order.
+std::vector<std::string> Destinations(const std::vector<CopyItem>& list);
+
 // Copies one file over any existing one, leaving it with normal attributes.
 // A source that is not there is no failure: nothing is copied.
 bool CopyProductFile(platform::FileSystem& files, const std::string& source, const std::string& destination);

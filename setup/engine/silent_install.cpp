@@ -1,8 +1,13 @@
 #include "setup/engine/silent_install.h"
 
 #include <exception>
+#include <optional>
 
+#include "common/exception.h"
+#include "platform/file_in_use.h"
+#include "setup/engine/free_space.h"
 #include "setup/engine/install_engine.h"
+#include "setup/engine/product_files.h"
 #include "setup/wizard/java_check.h"
 #include "setup/wizard/program_files_dir.h"
 
@@ -15,6 +20,7 @@ class NoProgress final : public InstallProgress {
   void StageStarted(InstallStage) override {}
   void CopyStarting(const std::string&) override {}
   void CopiesEnded() override {}
+  bool RetryWhenInUse(const std::string&) override { return false; }
 };
 
 int ExitCodeOf(InstallOutcome outcome) {
@@ -23,10 +29,36 @@ int ExitCodeOf(InstallOutcome outcome) {
       return kExitInstalled;
     case InstallOutcome::CopyFailed:
       return kExitCopyFailed;
+    case InstallOutcome::FileInUse:
+      return kExitFileInUse;
     case InstallOutcome::Failed:
       return kExitOtherFailure;
   }
   return kExitOtherFailure;
+}
+
+// What ends the run before anything changes: too little room on the
+// install folder's disk, or a destination file that a running Tessal holds.
+std::optional<int> RefusalBeforeChanges(platform::FileSystem& files, const InstallChoices& choices, InstallLog& log) {
+  std::string setupFolder;
+  try {
+    setupFolder = SetupFolder(files);
+  } catch (const Exception&) {
+    return std::nullopt;  // the install run fails on it, and says so
+  }
+  const FreeSpace space = CheckFreeSpace(files, setupFolder, choices.installFolder, choices.javaCheck);
+  if (space.Short()) {
+    log.Line("Not enough free space for the install folder: " + std::to_string(space.needed) + " bytes needed, " +
+             std::to_string(*space.available) + " bytes free");
+    return kExitNotEnoughSpace;
+  }
+  const auto busy =
+      platform::FirstFileInUse(files, Destinations(CopyList(setupFolder, choices.installFolder, choices.javaCheck)));
+  if (busy) {
+    log.Line("In use by another program: " + *busy);
+    return kExitFileInUse;
+  }
+  return std::nullopt;
 }
 
 int Install(ShellPorts& ports, const SetupCommandLine& line, InstallLog& log, platform::Clock* clock) {
@@ -46,6 +78,7 @@ int Install(ShellPorts& ports, const SetupCommandLine& line, InstallLog& log, pl
   if (choices.javaCheck.Status != jcOK)
     log.Line("Going on without a usable Java runtime: jh.jar into the install folder");
   choices.installFolder = line.folder ? *line.folder : DefaultInstallFolder(ports.registry);
+  if (const std::optional<int> refusal = RefusalBeforeChanges(ports.files, choices, log)) return *refusal;
   if (!MakeInstallFolder(ports.files, choices.installFolder, log)) return kExitFolderNotCreated;
   choices.addSend = line.sendTo;
   choices.chainXml = line.xml;

@@ -18,12 +18,15 @@ enum SilentExitCode : int {
   kExitFolderNotCreated = 2,
   kExitCopyFailed = 3,
   kExitOtherFailure = 4,
+  kExitNotEnoughSpace = 5,  // nothing was changed
+  kExitFileInUse = 6,       // a running Tessal holds a file; nothing was changed
 };
 
 // Logs the command line, checks it, runs the Java check (a status other
-// than jcOK is logged and the install goes on), makes the install folder
-// as the folder page does (the given one, or the proposed one under
-// Program Files), runs the install, and logs the exit code it returns. A
+// than jcOK is logged and the install goes on), checks the free space and
+// that no destination file is in use, makes the install folder as the
+// folder page does (the given one, or the proposed one under Program
+// Files), runs the install, and logs the exit code it returns. A
 // log that cannot be written ends it with kExitOtherFailure before
 // anything is changed. With a clock, the copy stage is timed in the log.
 int RunSilentSetup(ShellPorts& ports, const SetupCommandLine& line, const std::string& commandLine, FileLog* log,

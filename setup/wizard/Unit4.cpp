@@ -2,6 +2,8 @@
 
 #include "common/paths.h"
 #include "common/text.h"
+#include "setup/engine/free_space.h"
+#include "setup/engine/product_files.h"
 #include "setup/forms/forms.h"
 #include "setup/wizard/Shgetfldr.h"
 #include "setup/wizard/Unit1.h"
@@ -14,6 +16,11 @@ const std::string DefaultFolderName = kDefaultFolderName;
 const char* const kCreateQuestion = "新規フォルダを作成しますか？";
 const char* const kCreateFailed = "フォルダの作成に失敗しました。";
 const char* const kBrowseTitle = "インストールフォルダを選択してください。";
+
+std::string NotEnoughSpaceText(const engine::FreeSpace& space) {
+  return "インストール先のディスクの空き容量が不足しています。\n必要な容量：" + engine::MegabytesUp(space.needed) +
+         " MB\n空き容量：" + engine::MegabytesDown(*space.available) + " MB";
+}
 
 }  // namespace
 
@@ -47,9 +54,23 @@ std::string TSelectInstallFolderView::GetProgramFilesDir() { return ProgramFiles
 
 void TSelectInstallFolderView::OnChange(toolkit::Object&) { UpdateNextButton(); }
 
+bool TSelectInstallFolderView::EnoughFreeSpace(const std::string& folder) {
+  engine::FreeSpace space;
+  try {
+    space = engine::CheckFreeSpace(ports_.files, engine::SetupFolder(ports_.files), folder, FMainView->FJavaCheck);
+  } catch (const Exception&) {
+    return true;  // the program's own folder is unknown: the install run says so
+  }
+  if (!space.Short()) return true;  // also when the disk does not say
+  ShowMessageBox(NotEnoughSpaceText(space), kSetupCaption, MB_OK);
+  return false;
+}
+
 bool TSelectInstallFolderView::EnsureFolder(const std::string& folder) {
-  if (common::FolderExists(ports_.files, folder)) return true;
-  if (ShowMessageBox(kCreateQuestion, kSetupCaption, MB_OKCANCEL) == IDCANCEL) return false;
+  const bool exists = common::FolderExists(ports_.files, folder);
+  if (!exists && ShowMessageBox(kCreateQuestion, kSetupCaption, MB_OKCANCEL) == IDCANCEL) return false;
+  if (!EnoughFreeSpace(folder)) return false;  // the user picks another folder
+  if (exists) return true;
   bool created = false;
   try {
     created = common::CreateFolderPath(ports_.files, folder) && common::FolderExists(ports_.files, folder);

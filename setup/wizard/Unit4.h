@@ -1,6 +1,7 @@
 // The install-folder page: proposes a folder under Program Files, lets the
-// user type or browse for one, offers to create a missing folder, and hands
-// the accepted folder to the controller.
+// user type or browse for one, offers to create a missing folder, checks
+// that its disk has room for the product files, and hands the accepted
+// folder to the controller.
 #pragma once
 
 #include <string>
@@ -35,8 +36,11 @@ class TSelectInstallFolderView : public toolkit::Form {
   void btnFolderDialogClick(toolkit::Object& sender);
   void OnClose(toolkit::Object& sender, toolkit::CloseAction& action);
 
-  // True when the folder exists or was created on the user's request.
+  // True when the folder exists or was created on the user's request, and
+  // its disk has room for the product files.
   bool EnsureFolder(const std::string& folder);
+  // False, after saying how much is needed and free, when the disk is short.
+  bool EnoughFreeSpace(const std::string& folder);
 
   SetupPorts& ports_;
 };

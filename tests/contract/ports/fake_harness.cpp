@@ -18,6 +18,7 @@ class FakeFileSystemHarness final : public FileSystemHarness {
   std::string Scratch() override { return kScratch; }
   void WriteFile(const std::string& path, const std::string& content) override { files_.AddFile(path, content); }
   std::string ReadFile(const std::string& path) override { return files_.FileContent(path).value_or("<missing>"); }
+  void HoldOpen(const std::string& path, bool held) override { files_.HoldOpen(path, held); }
   bool CopyRefusesReadOnlyTarget() override { return true; }
 
  private:

@@ -156,6 +156,32 @@ TEST_F(FileSystemContract, DeletingNeedsAWritableFileAndAnEmptyFolder) {
   EXPECT_EQ(Attributes(folder), INVALID_FILE_ATTRIBUTES);
 }
 
+// How a running Tessal is found: an open for writing that shares nothing.
+TEST_F(FileSystemContract, AnOpenThatSharesNothingIsRefusedWhileTheFileIsHeld) {
+  const std::string file = root + "\\tessal.jar";
+  harness->WriteFile(file, "archive");
+  auto openToWrite = [&](const std::string& path) {
+    return fs.CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  };
+  harness->HoldOpen(file, true);
+  EXPECT_EQ(openToWrite(file), INVALID_HANDLE_VALUE);
+  EXPECT_EQ(fs.GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+  harness->HoldOpen(file, false);
+  HANDLE opened = openToWrite(file);
+  ASSERT_NE(opened, INVALID_HANDLE_VALUE);
+  EXPECT_TRUE(fs.CloseHandle(opened));
+  EXPECT_EQ(harness->ReadFile(file), "archive") << "opened and closed, not changed";
+  EXPECT_EQ(openToWrite(root + "\\missing.jar"), INVALID_HANDLE_VALUE);
+  EXPECT_EQ(fs.GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+}
+
+TEST_F(FileSystemContract, FreeSpaceIsReadThroughAnyFolderOfTheDisk) {
+  ULARGE_INTEGER free{}, total{};
+  ASSERT_TRUE(fs.GetDiskFreeSpaceExA((root + "\\").c_str(), &free, &total, nullptr)) << fs.GetLastError();
+  EXPECT_GT(total.QuadPart, 0u);
+  EXPECT_LE(free.QuadPart, total.QuadPart);
+}
+
 TEST_F(FileSystemContract, OwnModulePathIsFullAndACutPathFillsTheBuffer) {
   char path[MAX_PATH];
   DWORD length = fs.GetModuleFileNameA(nullptr, path, MAX_PATH);

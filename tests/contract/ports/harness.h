@@ -22,6 +22,9 @@ class FileSystemHarness {
   virtual std::string Scratch() = 0;
   virtual void WriteFile(const std::string& path, const std::string& content) = 0;
   virtual std::string ReadFile(const std::string& path) = 0;
+  // Holds the file as the Java runtime holds its archive (open for reading,
+  // sharing only reading, and mapped) until told to let it go.
+  virtual void HoldOpen(const std::string& path, bool held) = 0;
   // Windows refuses to copy onto a read-only file; Wine here, run as root,
   // overwrites it. Each side is held to what it really does.
   virtual bool CopyRefusesReadOnlyTarget() = 0;

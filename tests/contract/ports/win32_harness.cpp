@@ -28,6 +28,17 @@ class Win32FileSystemHarness final : public FileSystemHarness {
   std::string Scratch() override { return scratch_; }
   void WriteFile(const std::string& path, const std::string& content) override { e2e::WriteFile(path, content); }
   std::string ReadFile(const std::string& path) override { return e2e::ReadFile(path); }
+  void HoldOpen(const std::string& path, bool held) override {
+    if (held) {
+      file_ = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+      mapping_ = ::CreateFileMappingA(file_, nullptr, PAGE_READONLY, 0, 0, nullptr);
+      view_ = ::MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 0);
+      return;
+    }
+    ::UnmapViewOfFile(view_);
+    ::CloseHandle(mapping_);
+    ::CloseHandle(file_);
+  }
   bool CopyRefusesReadOnlyTarget() override {
     // Wine announces itself through an export of ntdll that Windows lacks.
     bool underWine = ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
@@ -36,6 +47,8 @@ class Win32FileSystemHarness final : public FileSystemHarness {
 
  private:
   std::string scratch_;
+  HANDLE file_ = INVALID_HANDLE_VALUE, mapping_ = nullptr;
+  LPVOID view_ = nullptr;
   platform::Win32FileSystem files_;
   platform::Win32AppendFile appender_;
 };

@@ -67,6 +67,23 @@ Started Start(const std::string& commandLine, const std::string& currentDirector
 long WaitForExit(const Started& started, DWORD timeoutMs = kDefaultWaitMs);
 void Kill(const Started& started);
 
+// The stand-in Java runtime (stand_in_java.exe /hold PATH) holding a file as
+// the runtime holds tessal.jar while Tessal runs: open for reading, sharing
+// only reading, and mapped. Holding() once it does; it lets go when ended.
+class HeldFile {
+ public:
+  HeldFile(const std::string& standInJava, const std::string& path);
+  HeldFile(const HeldFile&) = delete;
+  HeldFile& operator=(const HeldFile&) = delete;
+  ~HeldFile() { End(); }
+  bool Holding() const { return holding_; }
+  void End();
+
+ private:
+  Started holder_;
+  bool holding_ = false;
+};
+
 // The machine: registry and files, for set-up and for checks afterwards.
 bool SetRegString(HKEY root, const std::string& keyPath, const std::string& name, const std::string& value);
 bool SetRegDword(HKEY root, const std::string& keyPath, const std::string& name, DWORD value);
@@ -80,6 +97,8 @@ bool WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
 DWORD Attributes(const std::string& path);
 bool FileExists(const std::string& path);  // a file, not a folder
+// Size and last write time, to tell whether a file changed; "<missing>".
+std::string SizeAndTime(const std::string& path);
 bool FolderExists(const std::string& path);
 bool MakeFolders(const std::string& path);  // with every missing parent
 void RemoveTree(const std::string& path);

@@ -89,6 +89,13 @@ std::string ReadFile(const std::string& path) {
 
 DWORD Attributes(const std::string& path) { return ::GetFileAttributesA(path.c_str()); }
 
+std::string SizeAndTime(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return "<missing>";
+  return std::to_string(data.nFileSizeLow) + " bytes, written " + std::to_string(data.ftLastWriteTime.dwHighDateTime) +
+         ":" + std::to_string(data.ftLastWriteTime.dwLowDateTime);
+}
+
 bool FileExists(const std::string& path) {
   DWORD attributes = Attributes(path);
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -29,4 +29,19 @@ void Kill(const Started& started) {
   if (started.process) ::TerminateProcess(started.process, 1);
 }
 
+HeldFile::HeldFile(const std::string& standInJava, const std::string& path)
+    : holder_(Start("\"" + standInJava + "\" /hold \"" + path + "\"")) {
+  // Its window appears once the file is held; without the file it ends at once.
+  holding_ = holder_.ok() && WaitForTopLevel("Tessal - stand-in") != nullptr;
+}
+
+void HeldFile::End() {
+  if (!holder_.ok()) return;
+  Kill(holder_);
+  WaitForExit(holder_);
+  ::CloseHandle(holder_.process);
+  holder_ = {};
+  holding_ = false;
+}
+
 }  // namespace e2e

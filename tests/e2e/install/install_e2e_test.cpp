@@ -404,6 +404,51 @@ TEST_F(InstallE2E, SilentInstallsShowNoWindowAndEndWithTheirExitCodes) {
   ::DeleteFileA("C:\\blocker");
 }
 
+// An update while Tessal runs, its Java runtime holding tessal.jar: the
+// unattended run ends with 6, the wizard asks to close Tessal; neither
+// changes a file until then, and Retry after Tessal has ended installs.
+TEST_F(InstallE2E, AnUpdateWhileTessalRunsChangesNoFileUntilItHasEnded) {
+  Started first = Start("\"" + kMedium + "\\Setup.exe\" /SILENT", kMedium);
+  ASSERT_EQ(WaitForExit(first, 60000), 0) << "the installation to update";
+  ::CloseHandle(first.process);
+  ::SetFileAttributesA((kMedium + "\\tessal.exe").c_str(), FILE_ATTRIBUTE_NORMAL);
+  for (const char* name : kProductFiles) ASSERT_TRUE(WriteFile(kMedium + "\\" + name, std::string("new ") + name));
+  const std::string jar = kInstall + "\\tessal.jar";
+  auto installed = [] {
+    std::string stamps;
+    for (const char* name : kProductFiles) {
+      const std::string path = (std::string(name) == "jh.jar" ? kJavaHome + "\\lib\\ext" : kInstall) + "\\" + name;
+      stamps += path + ": " + SizeAndTime(path) + "\n";
+    }
+    return stamps;
+  };
+  const std::string before = installed();
+  HeldFile runtime(WindowsPath(PLANTED_PROGRAM), jar);  // the stand-in Java runtime
+  ASSERT_TRUE(runtime.Holding());
+
+  const std::string log = "C:\\update.log";
+  WatchedRun silent = RunWatched("/SILENT /LOG=\"" + log + "\"", 60000);
+  EXPECT_EQ(silent.exitCode, 6);
+  EXPECT_NE(ReadFile(log).find("\r\nIn use by another program: " + jar + "\r\n"), std::string::npos) << ReadFile(log);
+  EXPECT_EQ(installed(), before);
+
+  ASSERT_NE(WalkToStart(kInstall, false, false, false, false), nullptr);
+  MessageBoxSeen question = WaitForMessageBox(20000);
+  EXPECT_BYTES(question.text, "Tessalが実行中のため、次のファイルを更新できません：\n" + jar +
+                                  "\n\nTessalを終了してから［再試行］を押してください。");
+  EXPECT_BYTES(question.caption, kSetupCaption);
+  EXPECT_EQ(question.buttons, (std::vector<int>{IDCANCEL, IDRETRY}));
+  EXPECT_FALSE(question.hasIcon);
+  EXPECT_TRUE(Screenshot("install_file_in_use"));
+  EXPECT_EQ(installed(), before);
+  runtime.End();
+  Answer(question, IDRETRY);
+  ASSERT_NE(setup.WaitForPage(kCompletedPage, 60000), nullptr);
+  EXPECT_EQ(ReadFile(jar), "new tessal.jar");
+  EXPECT_EQ(ReadFile(kJavaHome + "\\lib\\ext\\jh.jar"), "new jh.jar");
+  ::DeleteFileA(log.c_str());
+}
+
 // Some distribution tools start the program by its path unquoted, blank
 // and all; Windows passes such a line exactly as given.
 TEST_F(InstallE2E, AnUnquotedMediumPathWithABlankInstallsSilently) {

@@ -4,8 +4,14 @@
 // With TESSAL_STAND_IN_WINDOW set it then shows a window whose title begins
 // with "Tessal", as the Java application does, until it is closed or half a
 // minute has passed; otherwise it ends at once.
+//
+// "stand_in_java.exe /hold PATH" holds that file as the Java runtime holds
+// its application archive while Tessal runs (open for reading, sharing only
+// reading, and mapped) and shows the window until it is closed or ended.
 #include <windows.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -45,7 +51,16 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return ::DefWindowProcA(window, message, wParam, lParam);
 }
 
-void ShowApplicationWindow(HINSTANCE instance) {
+// The handles stay open until the process ends.
+bool HoldAsTheRuntimeDoes(const char* path) {
+  HANDLE file =
+      ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  HANDLE mapping = ::CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
+  return mapping && ::MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
+}
+
+void ShowApplicationWindow(HINSTANCE instance, UINT lifetimeMs = 30000) {
   WNDCLASSA windowClass = {};
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance;
@@ -54,7 +69,7 @@ void ShowApplicationWindow(HINSTANCE instance) {
   ::RegisterClassA(&windowClass);
   HWND window = ::CreateWindowA("TessalStandInWindow", "Tessal - stand-in", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
                                 400, 300, nullptr, nullptr, instance, nullptr);
-  ::SetTimer(window, 1, 30000, nullptr);
+  ::SetTimer(window, 1, lifetimeMs, nullptr);
   MSG message;
   while (::GetMessageA(&message, nullptr, 0, 0) > 0) ::DispatchMessageA(&message);
 }
@@ -62,6 +77,11 @@ void ShowApplicationWindow(HINSTANCE instance) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  if (__argc == 3 && std::strcmp(__argv[1], "/hold") == 0) {
+    if (!HoldAsTheRuntimeDoes(__argv[2])) return 1;
+    ShowApplicationWindow(instance, 300000);  // a test ends it long before
+    return 0;
+  }
   std::string record = Variable(L"TESSAL_STAND_IN_RECORD");
   if (!record.empty()) Record(record);
   if (!Variable(L"TESSAL_STAND_IN_WINDOW").empty()) ShowApplicationWindow(instance);

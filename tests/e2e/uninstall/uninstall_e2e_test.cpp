@@ -18,6 +18,7 @@
 #include "tests/e2e/wizard/setup_session.h"
 #include "tests/support/bytes.h"
 #include "uninstall/texts.h"
+#include "uninstall/uninstaller.h"
 
 namespace e2e {
 namespace {
@@ -526,6 +527,52 @@ TEST_F(UninstallE2E, ASecondUninstallerShowsTheFirstAndEndsAtOnce) {
   EXPECT_FALSE(FileExists(kInstall + "\\Uninstall.exe"));
   EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
   EXPECT_TRUE(Difference(before, Snapshot()).empty());
+}
+
+// Tessal running, its Java runtime holding tessal.jar: the unattended run
+// ends with 6, the interactive one asks to close Tessal after its
+// question; neither removes anything until then, and Retry after Tessal
+// has ended removes it all.
+TEST_F(UninstallE2E, WhileTessalRunsNothingIsRemovedUntilItHasEnded) {
+  PlaceInstallation(kInstall);
+  const std::string jar = kInstall + "\\tessal.jar";
+  auto stamps = [] {
+    std::string text;
+    for (const char* name : kProductFiles) text += name + (": " + SizeAndTime(kInstall + "\\" + name)) + "\n";
+    return text;
+  };
+  const std::vector<std::string> before = Snapshot();
+  const std::string stampsBefore = stamps();
+  HeldFile runtime(WindowsPath(STAND_IN_JAVA), jar);
+  ASSERT_TRUE(runtime.Holding());
+
+  const std::string log = "C:\\uninstall.log";
+  Started silent = Start("\"" + kInstall + "\\Uninstall.exe\" /SILENT /LOG=\"" + log + "\"", "C:\\");
+  EXPECT_EQ(WaitForExit(silent, 60000), uninstall::kExitFileInUse);
+  ::CloseHandle(silent.process);
+  EXPECT_NE(ReadFile(log).find(uninstall::kLogInUse + jar + "\r\n"), std::string::npos) << ReadFile(log);
+  ::DeleteFileA(log.c_str());
+  EXPECT_TRUE(Difference(before, Snapshot()).empty());
+  EXPECT_EQ(stamps(), stampsBefore);
+
+  Started original = Start("\"" + kInstall + "\\Uninstall.exe\"", "C:\\");
+  Answer(WaitForMessageBox(), IDOK);
+  MessageBoxSeen inUse = WaitForMessageBox();
+  EXPECT_BYTES(inUse.text, std::string(uninstall::kInUseBefore) + "\n" + jar + "\n\n" + uninstall::kInUseAfter);
+  EXPECT_BYTES(inUse.caption, uninstall::kCaption);
+  EXPECT_EQ(inUse.buttons, (std::vector<int>{IDCANCEL, IDRETRY}));
+  EXPECT_TRUE(Screenshot("uninstall_file_in_use"));
+  EXPECT_TRUE(Difference(before, Snapshot()).empty());
+  EXPECT_EQ(stamps(), stampsBefore);
+  runtime.End();
+  Answer(inUse, IDRETRY);
+  EXPECT_EQ(WaitForExit(original), 0);
+  ::CloseHandle(original.process);
+  MessageBoxSeen report = WaitForMessageBox(30000);
+  EXPECT_BYTES(report.text, uninstall::kRemovedAll);
+  Answer(report, IDOK);
+  ExpectTheCopyGone("after the report");
+  EXPECT_FALSE(FolderExists(kInstall));
 }
 
 // Unattended: no window, the exit code, and the log appended in Shift-JIS with CRLF.

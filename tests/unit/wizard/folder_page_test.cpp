@@ -103,6 +103,44 @@ TEST_F(FolderPage, EachFailedCreationSaysSoAndStays) {
   }
 }
 
+// The medium's archive is 12.3 MB; the library (4.8 MB) goes to the Java
+// runtime on C: and so is not counted for D:.
+TEST_F(FolderPage, NextChecksTheFreeSpaceBeforeTheFolderIsMade) {
+  files.AddFile("C:\\setup\\tessal.jar", std::string(12897000, 'j'));
+  files.AddFile("C:\\setup\\jh.jar", std::string(5000000, 'l'));
+  files.AddFile("D:\\replaced\\tessal.jar", std::string(12600000, 'o'));
+  Open();
+  const struct {
+    const char* name;
+    std::string folder;
+    std::optional<unsigned long long> freeOnD;
+    const char* message;  // nullptr: the page moves on
+  } rows[] = {
+      {"enough", "D:\\enough", 100u << 20, nullptr},
+      {"short", "D:\\short", 4718592,
+       "インストール先のディスクの空き容量が不足しています。\n必要な容量：12.3 MB\n空き容量：4.5 MB"},
+      {"unreadable", "D:\\unreadable", std::nullopt, nullptr},
+      {"a replaced file counts by what it grows", "D:\\replaced", 300000, nullptr},
+  };
+  for (const auto& row : rows) {
+    files.SetFreeSpace('D', row.freeOnD);
+    const size_t shown = backend.MessageBoxes().size();
+    NextWith(row.folder, {IDOK});
+    EXPECT_EQ(MovedOn(), row.message == nullptr) << row.name;
+    EXPECT_EQ(files.GetFileAttributesA(row.folder.c_str()) != INVALID_FILE_ATTRIBUTES, row.message == nullptr)
+        << row.name << ": made only when there is room";
+    if (row.message) {
+      ASSERT_GT(backend.MessageBoxes().size(), shown) << row.name;
+      EXPECT_BYTES(backend.MessageBoxes().back().text, row.message) << row.name;
+      EXPECT_EQ(backend.MessageBoxes().back().flags, static_cast<UINT>(MB_OK)) << row.name;
+      continue;
+    }
+    Page<TAddChainView>()->Close();
+    mainView->ShowSelectInstallFolder();
+    page = Page<TSelectInstallFolderView>();
+  }
+}
+
 TEST_F(FolderPage, WithoutProgramFilesDirTheDefaultIsTheBareName) {
   platform::FakeRegistry bare;
   SetupPorts barePorts{bare, files, links, process, exit, browser};
