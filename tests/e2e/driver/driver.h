@@ -57,6 +57,7 @@ namespace e2e {
 struct Started {
   HANDLE process = nullptr;
   DWORD id = 0;
+  DWORD error = 0;  // CreateProcessA's, when it failed
   bool ok() const { return process != nullptr; }
 };
 // With an application name the command line reaches the program as given

@@ -13,7 +13,7 @@ Started Start(const std::string& commandLine, const std::string& currentDirector
   if (!::CreateProcessA(applicationName.empty() ? nullptr : applicationName.c_str(), line.data(), nullptr, nullptr,
                         FALSE, 0, nullptr, currentDirectory.empty() ? nullptr : currentDirectory.c_str(), &startup,
                         &info))
-    return {};
+    return {nullptr, 0, ::GetLastError()};
   ::CloseHandle(info.hThread);
   return {info.hProcess, info.dwProcessId};
 }

@@ -270,7 +270,7 @@ class UninstallE2E : public ::testing::Test {
   // Started with exactly this command line, answered OK; the report's text.
   std::string UninstallWith(const std::string& commandLine) {
     Started original = Start(commandLine, "C:\\");
-    EXPECT_TRUE(original.ok());
+    EXPECT_TRUE(original.ok()) << "CreateProcessA: error " << original.error;
     BoxOf question = WaitForMessageBoxOf(original);
     EXPECT_BYTES(question.text, uninstall::kQuestion) << commandLine;
     if (!question.window) return "";
