@@ -60,9 +60,9 @@ started=$SECONDS
 build native; native_built=$?
 build win32; win32_built=$?
 # The win64 tree compiles while the win32 suites run, which mostly wait on
-# Wine and the windows they drive; at a lower priority, so that the suites'
+# Wine and the windows they drive; at the lowest priority, so that the suites'
 # own waits keep their pace.
-(renice -n 10 "$BASHPID" >/dev/null; build win64) &
+(renice -n 19 "$BASHPID" >/dev/null; build win64) &
 win64_builder=$!
 run native "$native_built"
 run win32 "$win32_built"
