@@ -37,13 +37,7 @@ TEST(SplashE2E, AppearsTopMostCentredOnTheWorkAreaWithThePicturesOuterSize) {
   EXPECT_TRUE(::GetWindowLongA(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_EQ(e2e::WindowText(splash), "") << "no title";
   EXPECT_FALSE(::GetWindowLongA(splash, GWL_STYLE) & WS_CAPTION);
-  RECT outer, work;
-  ::GetWindowRect(splash, &outer);
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  EXPECT_EQ(outer.right - outer.left, 400);
-  EXPECT_EQ(outer.bottom - outer.top, 130);
-  EXPECT_EQ(outer.left, work.left + (work.right - work.left - 400) / 2);
-  EXPECT_EQ(outer.top, work.top + (work.bottom - work.top - 130) / 2);
+  splash_e2e::ExpectSizeCentredOnWorkArea(splash, 400, 130);
 
   HWND picture = ::GetDlgItem(splash, 1000);
   ASSERT_NE(picture, nullptr);
@@ -55,8 +49,6 @@ TEST(SplashE2E, AppearsTopMostCentredOnTheWorkAreaWithThePicturesOuterSize) {
   EXPECT_EQ(pictureRect.top, origin.y);
   EXPECT_EQ(pictureRect.right - pictureRect.left, 400);
   EXPECT_EQ(pictureRect.bottom - pictureRect.top, 130);
-  std::printf("splash at (%ld, %ld)-(%ld, %ld) on the work area (%ld, %ld)-(%ld, %ld)\n", outer.left, outer.top,
-              outer.right, outer.bottom, work.left, work.top, work.right, work.bottom);
   EXPECT_TRUE(e2e::Screenshot("splash_over_desktop"));
 }
 

@@ -1,8 +1,23 @@
 #include "tests/e2e/splash/splash_session.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdio>
 #include <cstdlib>
 
 namespace splash_e2e {
+
+void ExpectSizeCentredOnWorkArea(HWND splash, int width, int height) {
+  RECT outer, work;
+  ::GetWindowRect(splash, &outer);
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(outer.right - outer.left, width);
+  EXPECT_EQ(outer.bottom - outer.top, height);
+  EXPECT_EQ(outer.left, work.left + (work.right - work.left - width) / 2);
+  EXPECT_EQ(outer.top, work.top + (work.bottom - work.top - height) / 2);
+  std::printf("splash at (%ld, %ld)-(%ld, %ld) on the work area (%ld, %ld)-(%ld, %ld)\n", outer.left, outer.top,
+              outer.right, outer.bottom, work.left, work.top, work.right, work.bottom);
+}
 
 namespace {
 

@@ -18,6 +18,9 @@ struct StandIn {
   DWORD stayMs = 0;
 };
 
+// The splash's outer size is width x height, centred on the work area.
+void ExpectSizeCentredOnWorkArea(HWND splash, int width, int height);
+
 class SplashSession {
  public:
   SplashSession();

@@ -528,13 +528,7 @@ TEST_F(WizardE2E, At150PercentThePagesAndTheSplashAreScaledByOneAndAHalf) {
   ASSERT_TRUE(launcher.StartLauncher(splash_e2e::StandIn{"", 0, 60000}));
   HWND splash = launcher.WaitForSplash();
   ASSERT_NE(splash, nullptr);
-  RECT outer, work;
-  ::GetWindowRect(splash, &outer);
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  EXPECT_EQ(outer.right - outer.left, 600);
-  EXPECT_EQ(outer.bottom - outer.top, 195);
-  EXPECT_EQ(outer.left, work.left + (work.right - work.left - 600) / 2);
-  EXPECT_EQ(outer.top, work.top + (work.bottom - work.top - 195) / 2);
+  splash_e2e::ExpectSizeCentredOnWorkArea(splash, 600, 195);
   EXPECT_TRUE(Screenshot("splash_150"));
 }
 
