@@ -56,18 +56,13 @@ run() {
   summary+=("$line; build $(cat "$logs/$tree.build-seconds") s, suites $((SECONDS - start)) s")
 }
 
+# One tree after the other: the whole road once waited a minute in vain for
+# the wizard's next page while the next tree compiled beside the suites.
 started=$SECONDS
-build native; native_built=$?
-build win32; win32_built=$?
-# The win64 tree compiles while the win32 suites run, which mostly wait on
-# Wine and the windows they drive; at the lowest priority, so that the suites'
-# own waits keep their pace.
-(renice -n 19 "$BASHPID" >/dev/null; build win64) &
-win64_builder=$!
-run native "$native_built"
-run win32 "$win32_built"
-wait "$win64_builder"
-run win64 $?
+for tree in native win32 win64; do
+  build "$tree"
+  run "$tree" $?
+done
 
 echo
 echo "make test: $machine"
