@@ -20,4 +20,8 @@ std::string::size_type LastDelimiter(const std::string& text, const char* delimi
 // that is, not the second byte of a double-byte character.
 bool IsPathDelimiterAt(const std::string& text, std::string::size_type index);
 
+// The byte in upper case when it is an ASCII letter, otherwise as it is
+// (a byte of a double-byte character never changes).
+inline char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 }  // namespace common

@@ -32,12 +32,11 @@ std::optional<unsigned long long> FreeBytes(platform::FileSystem& files, const s
   return free.QuadPart;
 }
 
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // Both paths begin with the same drive letter. Network names are not
 // compared: a library bound for a share is left to its copy.
 bool OnOneDrive(const std::string& a, const std::string& b) {
-  return a.size() >= 2 && b.size() >= 2 && a[1] == ':' && b[1] == ':' && UpperAscii(a[0]) == UpperAscii(b[0]);
+  return a.size() >= 2 && b.size() >= 2 && a[1] == ':' && b[1] == ':' &&
+         common::AsciiUpper(a[0]) == common::AsciiUpper(b[0]);
 }
 
 std::string Megabytes(unsigned long long bytes, bool up) {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/text.h"
 #include "platform/lead_byte.h"
 #include "platform/program_name.h"
 
@@ -11,13 +12,11 @@ namespace {
 
 using platform::IsBlank;
 
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // ASCII only: a double-byte character never matches a switch name.
 bool SameName(const std::string& text, const char* name) {
   std::string::size_type i = 0;
   for (; name[i]; ++i)
-    if (i >= text.size() || Upper(text[i]) != name[i]) return false;
+    if (i >= text.size() || common::AsciiUpper(text[i]) != name[i]) return false;
   return i == text.size();
 }
 
